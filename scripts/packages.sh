@@ -1,0 +1,5 @@
+# Debian packages, sourced by run.sh and test.sh.
+# What the game needs to build and run.
+GAME_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic)
+# What the tests need on top.
+TEST_PACKAGES=(libgtest-dev)

@@ -1,0 +1,151 @@
+#include "runtime/Files.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rt {
+namespace {
+
+volatile std::sig_atomic_t replacing = 0;
+void (*endRequestHandler)() = nullptr;
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+struct ReplacingScope {
+    ReplacingScope() { replacing = 1; }
+    ~ReplacingScope()
+    {
+        replacing = 0;
+        if (endRequestHandler)
+            endRequestHandler();  // an ending signal that came during the rename is honoured now
+    }
+    ReplacingScope(const ReplacingScope&) = delete;
+    ReplacingScope& operator=(const ReplacingScope&) = delete;
+};
+
+}  // namespace
+
+bool ReplacingNow() { return replacing != 0; }
+void SetEndRequestHandler(void (*handler)()) { endRequestHandler = handler; }
+
+bool ReplaceFile(const std::string& requested, const std::string& bytes)
+{
+    // Write through a symbolic link to the file it names, not over the link.
+    std::string path = requested;
+    if (char* real = ::realpath(requested.c_str(), nullptr)) {
+        path = real;
+        std::free(real);
+    }
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists) {
+        if (!S_ISREG(old.st_mode))
+            return false;
+        // A file without any write permission is read-only, even for the administrator.
+        if ((old.st_mode & 0222) == 0)
+            return false;
+        const int probe = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (probe < 0)
+            return false;
+        ::close(probe);
+    }
+
+    ReplacingScope scope;
+    const std::string folder = FolderOf(path);
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, bytes);
+    if (ok)
+        ok = ::fchmod(fd, exists ? (old.st_mode & 07777) : NewFileMode()) == 0;
+    if (ok && exists && ::geteuid() == 0)
+        (void)!::fchown(fd, old.st_uid, old.st_gid);
+    if (ok)
+        ok = ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    bytes.clear();
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+}  // namespace rt
+
+QString Dir(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || !info.isFile())
+        return QString();
+    return info.fileName();
+}

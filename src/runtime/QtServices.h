@@ -1,0 +1,33 @@
+#pragma once
+#include "runtime/Random.h"
+#include "runtime/Services.h"
+
+namespace rt {
+
+// The services of the real program, over Qt and the operating system.
+class QtServices : public Services {
+public:
+    QtServices();
+    int MsgBox(const QString& prompt, int style, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title) override;
+    float Clock() override;
+    void Sleep(int ms) override;
+    void DoEvents() override;
+    void Randomize() override;
+    float Rnd() override;
+    [[noreturn]] void End() override;
+    bool PrevInstance() override;
+    QString AppPath() override;
+    int ScreenWidth() override;
+    int ScreenHeight() override;
+
+private:
+    Random random_;
+};
+
+// Prepares the application: style, fonts, icon, the ending signals and log-off.
+void SetUpApplication();
+// Runs the event loop until the program ends.
+int RunEventLoop();
+
+}  // namespace rt

@@ -1,0 +1,3 @@
+#include "modules/GameState.h"
+
+GameState G;

@@ -1,0 +1,1 @@
+#include "GameTest.h"

@@ -8,23 +8,40 @@
 #include "runtime/Services.h"
 #include "runtime/TextFile.h"
 
-namespace {
-[[noreturn]] void QuizFileError()
-{
-    MsgBox("【np.dat】に問題があります。処理を終了します", 16, "Read ERROR");
-    End();
-}
-
-void OpenQuizFile(TextFileReader& file)
-{
-    if (!file.Open(G.DatPath))
-        QuizFileError();
-}
-}  // namespace
-
 bool IsQuizLine(const QString& line)
 {
     return !line.isEmpty() && !line.startsWith(QLatin1Char('#')) && line.contains(QLatin1Char(','));
+}
+
+QuizDraw DrawQuizLine(const QString& path, int target)
+{
+    QuizDraw draw;
+    TextFileReader file;
+    int count = 0;
+    ++draw.reads;
+    if (!file.Open(path))
+        return draw;
+    while (count != target) {
+        if (file.Eof()) {
+            file.Close();
+            // The end came first, so count is the number of questions: the target wraps
+            // round the file, and a second reading stops right at the drawn line.
+            if (count == 0 || draw.reads == 2)
+                return draw;
+            target = (target - 1) % count + 1;
+            count = 0;
+            ++draw.reads;
+            if (!file.Open(path))
+                return draw;
+            continue;
+        }
+        draw.line = file.LineInput();
+        if (IsQuizLine(draw.line))
+            ++count;
+    }
+    file.Close();
+    draw.ok = true;
+    return draw;
 }
 
 void PickQuestion()
@@ -33,26 +50,12 @@ void PickQuestion()
     int target = 0;
     while (target == 0)
         target = Int(Rnd() * 100.0);
-    TextFileReader file;
-    OpenQuizFile(file);
-    int count = 0;
-    while (count != target) {
-        if (file.Eof()) {
-            file.Close();
-            if (count == 0)
-                QuizFileError();
-            // The end came first, so count is the number of questions: the target wraps
-            // round the file, and a second reading stops right at the drawn line.
-            target = (target - 1) % count + 1;
-            count = 0;
-            OpenQuizFile(file);
-            continue;
-        }
-        G.QuizLine = file.LineInput();
-        if (IsQuizLine(G.QuizLine))
-            ++count;
+    const QuizDraw draw = DrawQuizLine(G.DatPath, target);
+    G.QuizLine = draw.line;
+    if (!draw.ok) {
+        MsgBox("【np.dat】に問題があります。処理を終了します", 16, "Read ERROR");
+        End();
     }
-    file.Close();
     const int comma = static_cast<int>(G.QuizLine.indexOf(QLatin1Char(',')));
     G.QuizQuestion = G.QuizLine.left(comma);
     G.QuizAnswer = G.QuizLine.mid(comma + 1);

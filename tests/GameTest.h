@@ -5,6 +5,7 @@
 
 #include "forms/Forms.h"
 #include "modules/GameState.h"
+#include "modules/Module1.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

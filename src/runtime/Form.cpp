@@ -337,6 +337,8 @@ QMenuBar* Form::menuBar()
     if (!menuBar_) {
         menuBar_ = new QMenuBar(window_);
         menuBar_->setNativeMenuBar(false);  // the menus belong inside the window
+        menuBar_->setPalette(QApplication::palette());  // in the desktop's colours, not the window's
+        menuBar_->setAutoFillBackground(true);
     }
     return menuBar_;
 }

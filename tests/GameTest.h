@@ -40,6 +40,9 @@ private:
     std::unique_ptr<rt::ServicesGuard> guard_;
 };
 
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 // The default record file, byte for byte.
 std::string DefaultRecordFile();
 std::string RecordFile(int surrenders, int quits, const char* bestNormal, const char* bestAnother);

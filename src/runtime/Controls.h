@@ -128,6 +128,7 @@ public:
             items_.push_back(std::make_unique<C>(owner));
     }
     C& operator[](int index) { return *items_.at(static_cast<size_t>(index)); }
+    const C& operator[](int index) const { return *items_.at(static_cast<size_t>(index)); }
     int Count() const { return static_cast<int>(items_.size()); }
     void OnClick(const std::function<void(int Index)>& handler)
     {

@@ -95,7 +95,7 @@ TEST_F(StartUp, ARecordFileThatCannotBeCreatedIsReported)
 
 struct BrokenCase {
     const char* name;
-    std::string file;
+    const char* values[4];  // Kousan, Tyutai, N_Time, A_Time; null: the key is missing
 };
 
 void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
@@ -104,25 +104,28 @@ class BrokenRecords : public GameTest, public ::testing::WithParamInterface<Brok
 
 TEST_P(BrokenRecords, OneMessageAfterAllKeysAreRead)
 {
+    const char* sections[] = {"Kousan", "Tyutai", "N_Time", "A_Time"};
+    const char* keys[] = {"Kaisu", "Kaisu", "1st", "1st"};
+    std::string file;
+    for (int i = 0; i < 4; ++i)
+        file += std::string("[") + sections[i] + "]\r\n" + (GetParam().values[i] ? std::string(keys[i]) + "=" + GetParam().values[i] + "\r\n" : "");
     WriteQuiz("q,a");
-    WriteFile("NP2.INI", GetParam().file);
+    WriteFile("NP2.INI", file);
     EXPECT_TRUE(Ends(Main));
     EXPECT_EQ(fake.boxes, std::vector<Box>{kIniBroken});
     EXPECT_FALSE(Form0.IsLoaded());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StartUp, BrokenRecords,
-    ::testing::Values(
-        BrokenCase{"EmptyValue", "[Kousan]\r\nKaisu=\r\n[Tyutai]\r\nKaisu=0\r\n[N_Time]\r\n1st=9999\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"MissingKey", "[Kousan]\r\n[Tyutai]\r\nKaisu=0\r\n[N_Time]\r\n1st=9999\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"TwoBroken", "[Kousan]\r\nKaisu=\r\n[Tyutai]\r\nKaisu=0\r\n[N_Time]\r\n1st=\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"NotANumber", "[Kousan]\r\nKaisu=abc\r\n[Tyutai]\r\nKaisu=0\r\n[N_Time]\r\n1st=9999\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"TrailingText", "[Kousan]\r\nKaisu=12abc\r\n[Tyutai]\r\nKaisu=0\r\n[N_Time]\r\n1st=9999\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"BeyondThirtyTwoBits", "[Kousan]\r\nKaisu=0\r\n[Tyutai]\r\nKaisu=2147483648\r\n[N_Time]\r\n1st=9999\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"InfiniteTime", "[Kousan]\r\nKaisu=0\r\n[Tyutai]\r\nKaisu=0\r\n[N_Time]\r\n1st=inf\r\n[A_Time]\r\n1st=9999\r\n"},
-        BrokenCase{"EmptyFile", ""}),
-    [](const ::testing::TestParamInfo<BrokenCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(StartUp, BrokenRecords,
+                         ::testing::Values(BrokenCase{"EmptyValue", {"", "0", "9999", "9999"}},
+                                           BrokenCase{"MissingKey", {nullptr, "0", "9999", "9999"}},
+                                           BrokenCase{"TwoBroken", {"", "0", nullptr, "9999"}},
+                                           BrokenCase{"NotANumber", {"abc", "0", "9999", "9999"}},
+                                           BrokenCase{"TrailingText", {"12abc", "0", "9999", "9999"}},
+                                           BrokenCase{"BeyondThirtyTwoBits", {"0", "2147483648", "9999", "9999"}},
+                                           BrokenCase{"InfiniteTime", {"0", "0", "inf", "9999"}},
+                                           BrokenCase{"NotANumberTime", {"0", "0", "9999", "nan"}}),
+                         [](const ::testing::TestParamInfo<BrokenCase>& info) { return info.param.name; });
 
 TEST_F(StartUp, TheGoodKeysOfABrokenFileAreStillRead)
 {

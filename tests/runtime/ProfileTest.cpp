@@ -30,69 +30,49 @@ protected:
 };
 }  // namespace
 
-TEST_F(Profile, ReadsTheRecordFileAsCreated)
+struct Read {
+    const char* file;
+    const char* section;
+    const char* key;
+    const char* value;  // "(default)" when the default comes back
+    int size;
+};
+
+void PrintTo(const Read& r, std::ostream* os) { *os << r.section << "/" << r.key << " in " << ::testing::PrintToString(r.file); }
+
+class ProfileRead : public Profile, public ::testing::WithParamInterface<Read> {};
+
+TEST_P(ProfileRead, FindsTheValueAsTheSystemFunctionDoes)
 {
-    WriteFile("NP2.INI", DefaultRecordFile());
-    EXPECT_EQ(Get("Kousan", "Kaisu"), "0");
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Get("N_Time", "1st"), "9999");
-    EXPECT_EQ(count, 4);
-    EXPECT_EQ(Get("A_Time", "1st"), "9999");
+    const Read& r = GetParam();
+    WriteFile("NP2.INI", r.file);
+    EXPECT_EQ(Get(r.section, r.key, "(default)", r.size), r.value);
+    EXPECT_EQ(count, static_cast<int>(std::string(r.value).size()));
 }
 
-TEST_F(Profile, NamesMatchWithoutCaseAndBlanksAreDropped)
-{
-    WriteFile("NP2.INI", "  [ kousan ]  \r\n\t KAISU \t=   7  \r\n");
-    EXPECT_EQ(Get("Kousan", "Kaisu"), "7");
-    EXPECT_EQ(Get("KOUSAN", "kaisu"), "7");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Profile, ProfileRead,
+    ::testing::Values(Read{"[Kousan]\r\nKaisu = 0\r\n", "Kousan", "Kaisu", "0", 256},           // the record file's spacing
+                      Read{"  [ kousan ]  \r\n\t KAISU \t=   7  \r\n", "KOUSAN", "kaisu", "7", 256},  // case, blanks
+                      Read{"[A]\r\nk=1\r\nk=2\r\n[a]\r\nk=3\r\n", "A", "k", "1", 256},  // the first wins
+                      Read{"[A]\r\nk=1\r\n[a]\r\nother=4\r\n", "A", "other", "(default)", 256},  // ...and only it
+                      Read{"[Kousan]\r\nKaisu=\r\n", "Kousan", "Kaisu", "", 256},  // empty is not missing
+                      Read{"[Kousan]\r\nKaisu=\r\n", "Kousan", "Other", "(default)", 256},
+                      Read{"[Kousan]\r\nKaisu=1\r\n", "Tyutai", "Kaisu", "(default)", 256},
+                      Read{"[s]\r\nnoequals\r\n", "s", "noequals", "(default)", 256},
+                      Read{"[s]\r\na=\"quoted\"\r\n", "s", "a", "quoted", 256},
+                      Read{"[s]\r\nb='single'\r\n", "s", "b", "single", 256},
+                      Read{"[s]\r\nc=\"open\r\n", "s", "c", "\"open", 256},
+                      Read{"[s]\r\nk=123456789\r\n", "s", "k", "123", 4},  // cut to the buffer
+                      Read{"[s]\r\nk=123456789\r\n", "s", "k", "", 1},
+                      Read{"[A]\nk=5\n[B]\nk=6", "B", "k", "6", 256},  // LF only
+                      Read{"[A]\rk=5\r[B]\rk=6", "A", "k", "5", 256},  // CR only
+                      Read{"", "A", "k", "(default)", 256}));
 
-TEST_F(Profile, FirstSectionAndFirstKeyWin)
+TEST_F(Profile, DefaultsLoseTrailingBlanksAndAMissingFileGivesTheDefault)
 {
-    WriteFile("NP2.INI", "[A]\r\nk=1\r\nk=2\r\n[a]\r\nk=3\r\nother=4\r\n");
-    EXPECT_EQ(Get("A", "k"), "1");
-    EXPECT_EQ(Get("A", "other"), "(default)");  // only the first section of a name counts
-}
-
-TEST_F(Profile, EmptyValueIsEmptyButMissingKeyGivesTheDefault)
-{
-    WriteFile("NP2.INI", "[Kousan]\r\nKaisu=\r\nnoequals\r\n");
-    EXPECT_EQ(Get("Kousan", "Kaisu"), "");
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(Get("Kousan", "Missing"), "(default)");
-    EXPECT_EQ(Get("Nowhere", "Kaisu"), "(default)");
-    EXPECT_EQ(Get("Kousan", "noequals"), "(default)");
-    EXPECT_EQ(Get("Kousan", "Missing", "dflt   "), "dflt");
-    EXPECT_EQ(Get("Kousan", "Missing", ""), "");
-    QFile::remove(Path("NP2.INI"));
     EXPECT_EQ(Get("Kousan", "Kaisu"), "(default)");
-}
-
-TEST_F(Profile, OnePairOfQuotesIsRemoved)
-{
-    WriteFile("NP2.INI", "[s]\r\na=\"quoted\"\r\nb='single'\r\nc=\"open\r\n");
-    EXPECT_EQ(Get("s", "a"), "quoted");
-    EXPECT_EQ(Get("s", "b"), "single");
-    EXPECT_EQ(Get("s", "c"), "\"open");
-}
-
-TEST_F(Profile, LongValuesAreCutToTheBuffer)
-{
-    WriteFile("NP2.INI", "[s]\r\nk=123456789\r\n");
-    EXPECT_EQ(Get("s", "k", "", 4), "123");
-    EXPECT_EQ(count, 3);
-    EXPECT_EQ(Get("s", "k", "", 1), "");
-    EXPECT_EQ(count, 0);
-}
-
-TEST_F(Profile, LineEndsOfEveryKindReadAlike)
-{
-    for (const char* end : {"\r\n", "\n", "\r"}) {
-        const std::string e = end;
-        WriteFile("NP2.INI", "[Kousan]" + e + "Kaisu=5" + e + "[Tyutai]" + e + "Kaisu=6");
-        EXPECT_EQ(Get("Kousan", "Kaisu"), "5");
-        EXPECT_EQ(Get("Tyutai", "Kaisu"), "6");
-    }
+    EXPECT_EQ(Get("Kousan", "Kaisu", "dflt   "), "dflt");
 }
 
 TEST_F(Profile, ListsSectionsAndKeys)

@@ -4,12 +4,12 @@
 #include "runtime/QtBits.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -161,6 +161,33 @@ protected:
 
 private:
     bool pressed_ = false;
+};
+
+// A frame as on a classic desktop: an etched border whose top line runs through the
+// middle of the caption, in the frame's own colours (no style tints its inside).
+class FrameWidget : public QWidget {
+public:
+    explicit FrameWidget(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+    QString caption;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const int top = caption.isEmpty() ? 0 : fm.height() / 2;
+        const QRect box(0, top, width() - 2, height() - top - 2);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(box);
+        p.setPen(Qt::white);
+        p.drawRect(box.translated(1, 1));
+        if (caption.isEmpty())
+            return;
+        const QRect text(8, 0, fm.horizontalAdvance(caption) + 2, fm.height());
+        p.fillRect(text, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
 };
 
 }  // namespace
@@ -335,9 +362,14 @@ void Label::OnClick(std::function<void()> handler) { static_cast<rt::LabelWidget
 
 // ---- Frame
 
-Frame::Frame(Form* owner) : Control(owner, new QGroupBox(owner->client())) { ApplyColors(); }
-QString Frame::Caption() const { return static_cast<QGroupBox*>(widget_)->title(); }
-void Frame::SetCaption(const QString& caption) { static_cast<QGroupBox*>(widget_)->setTitle(caption); }
+Frame::Frame(Form* owner) : Control(owner, new rt::FrameWidget(owner->client())) { ApplyColors(); }
+QString Frame::Caption() const { return static_cast<rt::FrameWidget*>(widget_)->caption; }
+void Frame::SetCaption(const QString& caption)
+{
+    static_cast<rt::FrameWidget*>(widget_)->caption = caption;
+    widget_->setAccessibleName(caption);
+    widget_->update();
+}
 void Frame::ApplyColors()
 {
     Control::ApplyColors();

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMargins>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
@@ -276,20 +277,25 @@ void Form::ApplyGeometry()
     client_->setGeometry(0, menuH, w, std::max(1, h - menuH));
     window_->setFixedSize(w, h);
 
-    int realFrameW = rt::Px(nominalFrameW);
-    int realFrameH = rt::Px(nominalFrameH);
-    if (window_->isVisible() && border_ == BorderStyle::FixedSingle) {
-        const QRect frame = window_->frameGeometry();
-        if (frame.width() > w || frame.height() > h) {
-            realFrameW = frame.width() - w;
-            realFrameH = frame.height() - h;
+    // The frame the window manager draws, learnt from the first framed window on screen;
+    // until then the nominal one.
+    static QMargins knownFrame;
+    static bool frameKnown = false;
+    QMargins frame;
+    if (border_ == BorderStyle::FixedSingle) {
+        if (window_->isVisible() && window_->frameGeometry() != window_->geometry()) {
+            const QRect f = window_->frameGeometry(), g = window_->geometry();
+            knownFrame = QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+            frameKnown = true;
         }
+        const int side = rt::Px(nominalFrameW) / 2;
+        frame = frameKnown ? knownFrame : QMargins(side, rt::Px(nominalFrameH) - side, side, side);
     }
-    const double x = left_ / rt::kTwipsPerPixel + (rt::Px(nominalFrameW) - realFrameW) / 2.0;
-    const double y = top_ / rt::kTwipsPerPixel + (rt::Px(nominalFrameH) - realFrameH) / 2.0;
-    const QPoint target(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
-    if (window_->pos() != target)
-        window_->move(target);
+    const double frameX = left_ / rt::kTwipsPerPixel + (rt::Px(nominalFrameW) - frame.left() - frame.right()) / 2.0;
+    const double frameY = top_ / rt::kTwipsPerPixel + (rt::Px(nominalFrameH) - frame.top() - frame.bottom()) / 2.0;
+    const QRect clientRect(static_cast<int>(std::lround(frameX)) + frame.left(), static_cast<int>(std::lround(frameY)) + frame.top(), w, h);
+    if (window_->geometry() != clientRect)
+        window_->setGeometry(clientRect);
 }
 
 void Form::Show()

@@ -7,6 +7,8 @@
 #include "runtime/QtBits.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -17,6 +19,7 @@
 #include <QStyleFactory>
 #include <QTime>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -45,6 +48,16 @@ void OnEndSignal(int)
         endPending = 1;
     else
         ::_exit(0);
+}
+
+bool AllShownWindowsExposed()
+{
+    for (Form* f : LoadedForms()) {
+        const QWindow* w = f->window()->windowHandle();
+        if (f->Visible() && w && !w->isExposed())
+            return false;
+    }
+    return true;
 }
 
 QString Lines(const QString& text)
@@ -119,10 +132,18 @@ float QtServices::Clock() { return static_cast<float>(QTime::currentTime().msecs
 
 void QtServices::Sleep(int ms)
 {
-    // What was set before the pause is on screen while it lasts.
+    // What was set before the pause is on screen while it lasts. A window shown just now
+    // must first be on screen (the window system answers that by events, but no input
+    // is handled here), then everything is painted at once.
+    QElapsedTimer clock;
+    clock.start();
+    while (!AllShownWindowsExposed() && clock.elapsed() < std::min(ms, 300))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
     RepaintVisibleForms();
     QGuiApplication::sync();
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    const qint64 left = ms - clock.elapsed();
+    if (left > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(left));
 }
 
 void QtServices::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

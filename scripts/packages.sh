@@ -2,4 +2,4 @@
 # What the game needs to build and run.
 GAME_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic)
 # What the tests need on top.
-TEST_PACKAGES=(libgtest-dev)
+TEST_PACKAGES=(libgtest-dev clang-tidy cppcheck)

@@ -26,7 +26,7 @@ QString FakeServices::InputBox(const QString& prompt, const QString& title)
         return onInput(prompt);
     if (inputs.empty())
         return QString();
-    const QString s = inputs.front();
+    QString s = inputs.front();
     inputs.pop_front();
     return s;
 }

@@ -57,12 +57,6 @@ Form3::Form3() : Form("Form3")
     Timer1.OnTimer([this] { Timer1_Timer(); });
 }
 
-Label& Form3::Panel(int n)
-{
-    Label* panels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9};
-    return *panels[n - 1];
-}
-
 void Form3::Form_Load()
 {
     CenterForm(*this, 3405, 3210);

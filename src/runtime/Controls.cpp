@@ -113,7 +113,7 @@ protected:
     }
 
 private:
-    void Press(QMouseEvent* e)
+    void Press(QMouseEvent* e) const
     {
         if (!mouseDown)
             return;
@@ -198,7 +198,7 @@ protected:
 Control::Control(Form* owner, QWidget* widget) : owner_(owner), widget_(widget)
 {
     owner_->Register(this);
-    ApplyFont();
+    widget_->setFont(rt::ToQFont(Font()));
 }
 
 Control::~Control()
@@ -307,7 +307,7 @@ void CommandButton::OnMouseDown(std::function<void(int, int, float, float)> hand
 
 // ---- Label
 
-Label::Label(Form* owner) : Control(owner, new rt::LabelWidget(owner->client())) { ApplyColors(); }
+Label::Label(Form* owner) : Control(owner, new rt::LabelWidget(owner->client())) { Label::ApplyColors(); }
 QString Label::Caption() const { return static_cast<QLabel*>(widget_)->text(); }
 void Label::SetCaption(const QString& caption)
 {
@@ -362,7 +362,7 @@ void Label::OnClick(std::function<void()> handler) { static_cast<rt::LabelWidget
 
 // ---- Frame
 
-Frame::Frame(Form* owner) : Control(owner, new rt::FrameWidget(owner->client())) { ApplyColors(); }
+Frame::Frame(Form* owner) : Control(owner, new rt::FrameWidget(owner->client())) { Frame::ApplyColors(); }
 QString Frame::Caption() const { return static_cast<rt::FrameWidget*>(widget_)->caption; }
 void Frame::SetCaption(const QString& caption)
 {

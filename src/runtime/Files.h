@@ -8,7 +8,7 @@ namespace rt {
 // folder, are flushed to disk and renamed over the target. A crash at any moment leaves
 // either the old file or the new one, never a torn one. An existing file keeps its
 // permissions; a new one gets the usual ones. False when nothing could be written.
-bool ReplaceFile(const std::string& path, const std::string& bytes);
+bool ReplaceFile(const std::string& requested, const std::string& bytes);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);

@@ -28,7 +28,8 @@ QPixmap GameIconPixmap(int size)
     const double cell = 8 * u, gap = 1.5 * u, origin = 3.5 * u;
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 9; ++i) {
-        const QRectF r(origin + (i % 3) * (cell + gap), origin + (i / 3) * (cell + gap), cell, cell);
+        const int column = i % 3, row = i / 3;
+        const QRectF r(origin + column * (cell + gap), origin + row * (cell + gap), cell, cell);
         p.setBrush(ToQColor(red[i] ? vbRed : vbBlue));
         p.drawRoundedRect(r, 1.2 * u, 1.2 * u);
     }

@@ -12,7 +12,7 @@ int Px(double twips);
 float TwipsFromPx(double px);
 
 QFont ToQFont(const FontSpec& spec);
-int VirtualKey(int qtKey);
+int VirtualKey(int k);
 int ShiftMask(Qt::KeyboardModifiers m);
 int MouseButton(Qt::MouseButton b);
 

@@ -16,7 +16,7 @@ std::string Convert(const char* to, const char* from, const std::string& in, con
                     size_t unitSize)
 {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    if (cd == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr): iconv's own error value
         return std::string();
     std::string out;
     char* src = const_cast<char*>(in.data());
@@ -57,7 +57,8 @@ bool ValidUtf8(const std::string& s)
         if (c < 0x80) {
             ++i;
             continue;
-        } else if ((c & 0xE0) == 0xC0) {
+        }
+        if ((c & 0xE0) == 0xC0) {
             n = 1; cp = c & 0x1F; min = 0x80;
         } else if ((c & 0xF0) == 0xE0) {
             n = 2; cp = c & 0x0F; min = 0x800;

@@ -1,15 +1,13 @@
 #pragma once
-#include "runtime/Form.h"
+#include "forms/Cards.h"
 
 namespace forms {
 
-// The card before problem 1: five seconds of rules, then the nine panels.
-class Form4 : public Form {
+// The card before problem 1, the nine panels.
+class Form4 : public Card {
 public:
     Form4();
 
-    Frame Frame1{this};
-    Timer Timer1{this};
     Label Label1{this};
     Label Label2{this};
     Label Label9{this};
@@ -20,8 +18,9 @@ public:
     Label Label7{this};
     Label Label6{this};
 
-    void Form_Load() override;
-    void Timer1_Timer();
+private:
+    void ShowProblem() override;
+    QString PushStartText() const override;
 };
 
 }  // namespace forms

@@ -58,7 +58,11 @@ for i in $(seq "$runs"); do
   before=$(wc -l <"$out/events")
   "$BENCH_BUILD/game/nurupika2" >/dev/null 2>&1 &
   game=$!
-  until tail -n +$((before + 1)) "$out/events" | grep -q "UNMAP .* $title\$"; do sleep 0.05; done
+  n=200
+  until tail -n +$((before + 1)) "$out/events" | grep -q "UNMAP .* $title\$"; do
+    n=$((n - 1)); [ $n -gt 0 ] || { echo "the game's title window did not go" >&2; exit 1; }
+    sleep 0.05
+  done
   kill -TERM $game; wait $game 2>/dev/null || true
 
   # the card, and the waits before and after it

@@ -10,7 +10,7 @@
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 runs=${1:-10}
-bench_build bench_bare_window bench_startup_parts bench_game_startup bench_runstat
+bench_build bench_bare_window bench_startup_steps bench_game_startup bench_runstat
 start_xvfb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 bin=$BENCH_BUILD/bench
@@ -26,11 +26,11 @@ measure() {  # name program [args]
 }
 
 "$bin/bench_runstat" "$bin/bench_bare_window" >/dev/null   # warm-up: caches, the record file
-"$bin/bench_runstat" "$bin/bench_startup_parts" text >/dev/null
+"$bin/bench_runstat" "$bin/bench_startup_steps" text >/dev/null
 "$bin/bench_runstat" "$bin/bench_game_startup" >/dev/null
 for _ in $(seq "$runs"); do
   measure bare "$bin/bench_bare_window"
-  measure text "$bin/bench_startup_parts" text
+  measure text "$bin/bench_startup_steps" text
   measure game "$bin/bench_game_startup"
 done
 

@@ -72,6 +72,7 @@ public:
     bool QueryAndUnload(int mode);  // asks Form_QueryUnload; false when refused
     void UserCloseRequest(int mode);
     void Register(Timer* t);
+    const std::vector<Timer*>& Timers() const { return timers_; }
     void Register(Control* c);
     void Unregister(Control* c);
     void MenusChanged();

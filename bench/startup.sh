@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# bench/startup.sh [RUNS]
+# Start-up cost of the game against a bare Qt window of the title window's size: both
+# built Release, run alternately under a private Xvfb RUNS times each (default 10, after
+# one warm-up run each), each ended on its first paint. Prints the medians of CPU time
+# (user + sys), wall time and peak memory (max RSS), and the ratios game / bare.
+# Goal: CPU time and peak memory of the game at most 1.2 times those of the bare window.
+# For reference it also runs the bare window with one line of the title's Japanese text
+# in the game's font ("text"): what any window with text pays for the fonts.
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+runs=${1:-10}
+bench_build bench_bare_window bench_startup_steps bench_game_startup bench_runstat
+start_xvfb
+export XDG_RUNTIME_DIR=$(mktemp -d)
+bin=$BENCH_BUILD/bench
+out=$(mktemp -d)
+
+measure() {  # name program [args]
+  local line name=$1
+  shift
+  line=$("$bin/bench_runstat" "$@")
+  set -- "$name" $line
+  [ "$6" = 0 ] || { echo "$1 ended with status $6" >&2; exit 1; }
+  echo "$(awk -v u="$2" -v s="$3" 'BEGIN { printf "%.6f", u + s }') $4 $5" >>"$out/$1"
+}
+
+"$bin/bench_runstat" "$bin/bench_bare_window" >/dev/null   # warm-up: caches, the record file
+"$bin/bench_runstat" "$bin/bench_startup_steps" text >/dev/null
+"$bin/bench_runstat" "$bin/bench_game_startup" >/dev/null
+for _ in $(seq "$runs"); do
+  measure bare "$bin/bench_bare_window"
+  measure text "$bin/bench_startup_steps" text
+  measure game "$bin/bench_game_startup"
+done
+
+col() { awk -v c="$2" '{ print $c }' "$out/$1" | median; }
+printf "%-11s %7s %12s %14s   (medians of %d runs)\n" "" "CPU ms" "wall ms" "max RSS KiB" "$runs"
+for p in bare text game; do
+  printf "%-11s %7.1f %12.1f %14.0f\n" "$p" "$(awk "BEGIN { print $(col $p 1) * 1000 }")" \
+    "$(awk "BEGIN { print $(col $p 2) * 1000 }")" "$(col $p 3)"
+done
+ratio() { awk -v a="$(col game "$1")" -v b="$(col "$2" "$1")" 'BEGIN { printf "%.2f", a / b }'; }
+cpu=$(ratio 1 bare); wall=$(ratio 2 bare); rss=$(ratio 3 bare)
+printf "%-11s %7s %12s %14s\n" "game/bare" "$cpu" "$wall" "$rss"
+printf "%-11s %7s %12s %14s\n" "game/text" "$(ratio 1 text)" "$(ratio 2 text)" "$(ratio 3 text)"
+verdict() { awk -v r="$1" 'BEGIN { print (r <= 1.2) ? "met" : "MISSED" }'; }
+echo "goal (game / bare <= 1.20): CPU $(verdict "$cpu"), peak memory $(verdict "$rss")"
+rm -rf "$out" "$XDG_RUNTIME_DIR"

@@ -1,0 +1,27 @@
+// Runs a fuzz target once on every file of the folders named on the command line, as the
+// ordinary test build does with the seed corpora.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int main(int argc, char* argv[])
+{
+    int files = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+            ++files;
+        }
+    }
+    std::printf("%d inputs replayed\n", files);
+    return files > 0 ? 0 : 1;  // an empty corpus is a mistake, not a pass
+}

@@ -8,7 +8,7 @@ build=${1:-build-test}
 [ -f "$build/compile_commands.json" ] || { echo "lint: no $build/compile_commands.json; run ./test.sh first" >&2; exit 2; }
 status=0
 
-files=$(git ls-files 'src/*.cpp' 'tools/*.cpp')
+files=$(git ls-files 'src/*.cpp' 'tools/*.cpp' 'fuzz/*.cpp')
 if ! out=$(echo "$files" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null | grep -E "(warning|error):" | sort -u); then
   out=""
 fi
@@ -19,7 +19,7 @@ if [ -n "$out" ]; then
 fi
 
 if ! cppcheck --enable=warning,performance,portability --inline-suppr --quiet --std=c++17 --library=qt \
-     -I src -I tests --suppress=missingIncludeSystem --error-exitcode=1 src tools tests; then
+     -I src -I tests --suppress=missingIncludeSystem --error-exitcode=1 src tools tests fuzz bench; then
   echo "lint: cppcheck findings above" >&2
   status=1
 fi

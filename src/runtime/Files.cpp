@@ -2,9 +2,12 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +46,32 @@ mode_t NewFileMode()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+// A replacement cut short by a kill leaves its temporary file behind; the next one that
+// succeeds clears them away (one game per folder, so none of them is still being written).
+void RemoveLeftovers(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const bool temporary = std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                                           [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+        if (temporary) {
+            std::string leftover = folder;
+            leftover += '/';
+            leftover += name;
+            ::unlink(leftover.c_str());
+        }
+    }
+    ::closedir(dir);
 }
 
 struct ReplacingScope {
@@ -109,6 +138,7 @@ bool ReplaceFile(const std::string& requested, const std::string& bytes)
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    RemoveLeftovers(path);
     return true;
 }
 

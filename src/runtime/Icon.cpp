@@ -54,7 +54,7 @@ QPixmap GameIconPixmap(int size)
 QIcon GameIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addPixmap(GameIconPixmap(size));
     return icon;
 }

@@ -3,6 +3,7 @@
 #include "runtime/Files.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -101,8 +102,9 @@ bool ValidCp932(const QString& text) { return DecodeCp932(EncodeCp932(text)) == 
 QString DecodeTextFile(const std::string& bytes)
 {
     if (ValidUtf8(bytes)) {
-        const bool bom = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-        return QString::fromUtf8(bytes.data() + (bom ? 3 : 0), static_cast<qsizetype>(bytes.size() - (bom ? 3 : 0)));
+        // The decoder drops one byte-order mark at the start; a second one is text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        return utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
     return DecodeCp932(bytes);
 }

@@ -128,6 +128,11 @@ TEST_F(Profile, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile)
     ASSERT_EQ(::stat(ini.constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), QStringList{"NP2.INI"});
+    // what a killed replacement left behind goes with the next one; other files stay
+    WriteFile("NP2.INI.a1B2c3", "torn");
+    WriteFile("NP2.INI.bak", "mine");
+    ASSERT_TRUE(Put("Kousan", "Kaisu", "2"));
+    EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), (QStringList{"NP2.INI", "NP2.INI.bak"}));
 }
 
 TEST_F(Profile, AReadOnlyFileIsNotWrittenAndStaysIntact)

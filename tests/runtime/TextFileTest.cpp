@@ -41,6 +41,7 @@ TEST_F(TextFiles, Utf8IsReadAsUtf8WithOrWithoutMark)
         EXPECT_EQ(r.LineInput(), "日本の首都は？,東京");
         EXPECT_TRUE(r.Eof());
     }
+    EXPECT_EQ(rt::DecodeTextFile("\xEF\xBB\xBF\xEF\xBB\xBF#"), QString(QChar(0xFEFF)) + "#");  // a second mark is text
 }
 
 TEST_F(TextFiles, BytesThatAreNoCharacterDoNotStopTheReading)

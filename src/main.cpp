@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    rt::PreferX11();
     QApplication app(argc, argv);
     rt::SetUpApplication();
     rt::QtServices services;

@@ -352,11 +352,14 @@ void Label::Fit()
     const int layoutH = rt::Px(height_);
     const QFontMetrics fm(label->font());
     const QRect needed = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, label->text());
-    const int parentW = label->parentWidget() ? label->parentWidget()->width() : layoutW;
+    const QWidget* parent = label->parentWidget();
+    const int parentW = parent ? parent->width() : layoutW;
+    const int parentH = parent ? parent->height() : layoutH;
     const int w = std::min(std::max(layoutW, needed.width() + 4), std::max(layoutW, parentW));
     const int h = std::max(layoutH, label->heightForWidth(w));
-    const int centreY = rt::Px(top_) + layoutH / 2;
-    label->setGeometry((parentW - w) / 2, std::max(0, centreY - h / 2), w, h);
+    // downwards from its own top, so the line above it stays free; up only at the bottom edge
+    const int top = std::max(0, std::min(rt::Px(top_), parentH - h));
+    label->setGeometry((parentW - w) / 2, top, w, h);
 }
 void Label::OnClick(std::function<void()> handler) { static_cast<rt::LabelWidget*>(widget_)->click = std::move(handler); }
 

@@ -95,8 +95,8 @@ public:
     void SetAlignment(Alignment a);
     BackStyle GetBackStyle() const { return backStyle_; }
     void SetBackStyle(BackStyle s);
-    // Grows round its centre, never below its layout size, so that the whole caption is
-    // readable at any font size; stays centred across the window.
+    // Grows, never below its layout size, so that the whole caption is readable at any
+    // font size: downwards from its top and evenly to both sides, centred in the window.
     void SetGrowToFit(bool on);
     void OnClick(std::function<void()> handler);
 

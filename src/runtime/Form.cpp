@@ -5,13 +5,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMargins>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 

@@ -191,6 +191,13 @@ int QtServices::ScreenHeight()
     return s ? static_cast<int>(TwipsFromPx(s->size().height())) : 0;
 }
 
+void PreferX11()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 void SetUpApplication()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

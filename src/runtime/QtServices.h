@@ -25,6 +25,10 @@ private:
     Random random_;
 };
 
+// Before the application exists: on a Wayland desktop the windows go through X11 (the
+// desktop's compatibility server), because the game places its windows itself and its
+// title window must take the keyboard without a click, which Wayland does not allow.
+void PreferX11();
 // Prepares the application: style, fonts, icon, the ending signals and log-off.
 void SetUpApplication();
 // Runs the event loop until the program ends.

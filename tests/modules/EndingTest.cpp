@@ -82,7 +82,8 @@ protected:
             EXPECT_LE(w->x() + w->width(), clientWidth);
             EXPECT_LE(std::abs(w->x() + w->width() / 2 - clientWidth / 2), 1);
             EXPECT_GE(w->height(), static_cast<QLabel*>(w)->heightForWidth(w->width()));
-            EXPECT_EQ(l1.widget()->geometry(), QRect(8, 32, 321, 41));  // Label1 stays where it was
+            EXPECT_EQ(l1.widget()->geometry(), QRect(8, 32, 321, 41));  // Label1 stays where it was...
+            EXPECT_GE(w->y(), 73);                                       // ...and free
         };
         EXPECT_TRUE(Ends([] { Form1->Command3_Click(); }));
     }

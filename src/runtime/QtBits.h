@@ -11,7 +11,7 @@ constexpr double kTwipsPerPixel = 15.0;
 int Px(double twips);
 float TwipsFromPx(double px);
 
-QFont ToQFont(const FontSpec& spec);
+QFont ToQFont(const FontSpec& font);
 int VirtualKey(int k);
 int ShiftMask(Qt::KeyboardModifiers m);
 int MouseButton(Qt::MouseButton b);

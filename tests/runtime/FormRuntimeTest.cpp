@@ -24,7 +24,6 @@ struct Log {
     std::vector<std::pair<int, int>> keys;
     int clicks = 0;
     int ticks = 0;
-    bool refuse = false;
 };
 Log logbook;
 
@@ -44,15 +43,9 @@ public:
     Label Text{this};
     Timer Timer1{this};
     void Form_Load() override { ++logbook.loads; }
-    void Form_QueryUnload(int& Cancel, int UnloadMode) override
-    {
-        logbook.queries.push_back(UnloadMode);
-        if (logbook.refuse)
-            Cancel = 1;
-    }
+    void Form_QueryUnload(int&, int UnloadMode) override { logbook.queries.push_back(UnloadMode); }
     void Form_KeyUp(int KeyCode, int Shift) override { logbook.keys.emplace_back(KeyCode, Shift); }
     void MakeBorderless() { SetBorderStyle(BorderStyle::None, false); }  // the title window's kind
-    void NoCloseBox() { SetBorderStyle(BorderStyle::FixedSingle, false); }
 };
 
 FormRef<Sample> SampleForm;
@@ -87,24 +80,6 @@ TEST_F(FormRuntime, AWindowIsCreatedOnFirstUseAndAfreshAfterUnload)
     SampleForm->Show();
     EXPECT_EQ(logbook.loads, 2);
     EXPECT_TRUE(SampleForm->Visible());
-}
-
-TEST_F(FormRuntime, TheUsersCloseRequestIsReasonZeroAndIgnoredWithoutACloseBox)
-{
-    SampleForm->Show();
-    logbook.refuse = true;
-    SampleForm->window()->close();
-    EXPECT_EQ(logbook.queries, std::vector<int>{vbFormControlMenu});
-    EXPECT_TRUE(SampleForm.IsLoaded());
-    logbook.queries.clear();
-    logbook.refuse = false;
-    SampleForm->NoCloseBox();
-    SampleForm->Show();
-    SampleForm->window()->close();
-    EXPECT_TRUE(logbook.queries.empty());
-    EXPECT_TRUE(SampleForm.IsLoaded());
-    SampleForm->QueryAndUnload(vbAppWindows);  // a log-off still closes it
-    EXPECT_FALSE(SampleForm.IsLoaded());
 }
 
 TEST_F(FormRuntime, TimerIntervalRestartsZeroStopsAndDisabledStops)

@@ -34,27 +34,3 @@ INSTANTIATE_TEST_SUITE_P(TitleWindow, TitleKeys,
                                            KeyRun{"LLLLLL", "NORMAL", true}, KeyRun{"LRL", "NORMAL", false},
                                            KeyRun{"LLR", "NORMAL", true}, KeyRun{"LLRLLL", "NORMAL", true},
                                            KeyRun{"LxL", "NORMAL", true}, KeyRun{"DDLL", "ANOTHER", true}));
-
-class TitleWindow : public GameTest {};
-
-TEST_F(TitleWindow, ShowsTheVersionAndHandsOverAfterItsTimer)
-{
-    WriteQuiz("q,a");
-    Main();
-    EXPECT_EQ(Form0->Label5.Caption(), "Ver 0.21");
-    EXPECT_EQ(Form0->Caption(), "ぬるぴかの世界へようこそ");
-    EXPECT_EQ(Form0->Width(), 3855);
-    EXPECT_EQ(Form0->Height(), 1680);
-    Form0->Form_KeyUp(40, 0);
-    Form0->Form_KeyUp(40, 0);
-    Form0->Form_KeyUp(37, 0);
-    forms::Form0* title = &*Form0;
-    rt::Dispatch([&] { title->Timer1_Timer(); });
-    EXPECT_FALSE(Form0.IsLoaded());
-    ASSERT_TRUE(Form1.IsLoaded());
-    EXPECT_TRUE(Form1->Visible());
-    EXPECT_EQ(G.Course, "ANOTHER");
-    // the main window starts the key runs afresh
-    EXPECT_EQ(G.DownCount, 0);
-    EXPECT_EQ(G.LeftCount, 0);
-}

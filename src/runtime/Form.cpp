@@ -433,28 +433,24 @@ void Form::SetFont(const FontSpec& font)
         c->ApplyFont();
 }
 
-void Form::Place(Control& c, int left, int top, int width, int height)
-{
-    c.widget()->setParent(client_);
-    c.Move(left, top, width, height);
-    c.widget()->raise();  // later controls lie on top of earlier ones
-    c.widget()->show();
-    if (lastPlaced_ && (c.widget()->focusPolicy() & Qt::TabFocus))
-        QWidget::setTabOrder(lastPlaced_->widget(), c.widget());
-    if (c.widget()->focusPolicy() & Qt::TabFocus)
-        lastPlaced_ = &c;
-}
+void Form::Place(Control& c, int left, int top, int width, int height) { PlaceIn(client_, c, left, top, width, height); }
 
 void Form::Place(Control& c, Control& container, int left, int top, int width, int height)
 {
-    c.widget()->setParent(container.widget());
+    PlaceIn(container.widget(), c, left, top, width, height);
+}
+
+void Form::PlaceIn(QWidget* parent, Control& c, int left, int top, int width, int height)
+{
+    c.widget()->setParent(parent);
     c.Move(left, top, width, height);
-    c.widget()->raise();
+    c.widget()->raise();  // later controls lie on top of earlier ones
     c.widget()->show();
-    if (lastPlaced_ && (c.widget()->focusPolicy() & Qt::TabFocus))
+    if (!(c.widget()->focusPolicy() & Qt::TabFocus))
+        return;
+    if (lastPlaced_)  // the tab order follows the placing order unless told otherwise
         QWidget::setTabOrder(lastPlaced_->widget(), c.widget());
-    if (c.widget()->focusPolicy() & Qt::TabFocus)
-        lastPlaced_ = &c;
+    lastPlaced_ = &c;
 }
 
 void Form::SetTabOrder(std::initializer_list<Control*> order)

@@ -99,6 +99,7 @@ private:
     friend class rt::FormWindow;
     void ApplyGeometry();
     int MenuBarHeight() const;
+    void PlaceIn(QWidget* parent, Control& c, int left, int top, int width, int height);
 
     QString name_;
     rt::FormSlot* slot_ = nullptr;

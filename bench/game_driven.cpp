@@ -4,10 +4,10 @@
 //   quit  ends the program
 // It reports on standard output: "BOX title" for each message box, and "STATE name"
 // once the window of that name is on screen and the game waits for the next event.
-#include "forms/Forms.h"
-#include "modules/Module1.h"
-#include "runtime/Form.h"
-#include "runtime/QtServices.h"
+#include "runtime/gui/Application.h"
+#include "runtime/gui/Harness.h"
+#include "windows/StartUp.h"
+#include "windows/Windows.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,17 +22,15 @@
 
 namespace {
 
-class AnsweringServices : public rt::QtServices {
+class AnsweringServices : public QtServices {
 public:
-    int MsgBox(const QString&, int style, const QString& title) override
+    Answer showMessage(const QString& title, const QString&, MessageKind kind) override
     {
         std::printf("BOX %s\n", title.toUtf8().constData());
         std::fflush(stdout);
-        if ((style & 7) == 4)
-            return (style & 0x300) == 256 ? rt::vbNo : rt::vbYes;
-        return rt::vbOK;
+        return kind == MessageKind::YesNoQuestion ? Answer::No : Answer::Ok;
     }
-    QString InputBox(const QString&, const QString&) override { return QString(); }
+    QString askText(const QString&, const QString&) override { return QString(); }
 };
 
 // "STATE name" once a shown window's handler has returned to the event loop.
@@ -43,7 +41,7 @@ public:
     {
         if (e->type() == QEvent::Show) {
             auto* w = qobject_cast<QWidget*>(watched);
-            if (w && w->isWindow() && w->objectName().startsWith(QLatin1String("Form"))) {
+            if (w && w->isWindow() && (w->objectName().endsWith(QLatin1String("Window")) || w->objectName().endsWith(QLatin1String("Card")))) {
                 const QByteArray name = w->objectName().toUtf8();
                 QMetaObject::invokeMethod(
                     qApp,
@@ -61,9 +59,9 @@ public:
 void Command(const std::string& line)
 {
     if (line == "run") {
-        rt::Dispatch([] {
-            Form1->Command5_Click();
-            Form1->Command3_Click();
+        RunAsHandler([] {
+            mainWindow->onNoClicked();
+            mainWindow->onProblemClicked();
         });
     } else if (line == "quit") {
         std::fflush(stdout);
@@ -76,9 +74,9 @@ void Command(const std::string& line)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    rt::SetUpApplication();
+    SetUpApplication();
     AnsweringServices services;
-    rt::ServicesGuard guard(services);
+    ServicesGuard guard(services);
     ShowReporter reporter;
 
     std::string pending;
@@ -96,6 +94,6 @@ int main(int argc, char* argv[])
         }
     });
 
-    Main();
-    return rt::RunEventLoop();
+    StartGame();
+    return RunEventLoop();
 }

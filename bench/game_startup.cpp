@@ -1,19 +1,19 @@
-// The game's start-up exactly as src/main.cpp does it, ended on the first paint of the
+// The game's start-up exactly as the game does it, ended on the first paint of the
 // title window.
 #include "FirstPaint.h"
 
-#include "modules/Module1.h"
-#include "runtime/QtServices.h"
+#include "runtime/gui/Application.h"
+#include "windows/StartUp.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    bench::ExitOnFirstPaint exit(QStringLiteral("Form0"));
-    rt::SetUpApplication();
-    rt::QtServices services;
-    rt::ServicesGuard guard(services);
-    Main();
-    return rt::RunEventLoop();
+    bench::ExitOnFirstPaint exit(QStringLiteral("titleWindow"));
+    SetUpApplication();
+    QtServices services;
+    ServicesGuard guard(services);
+    StartGame();
+    return RunEventLoop();
 }

@@ -6,9 +6,9 @@
 //   ascii  a line of plain ASCII text in the window, in Qt's own default font
 #include "FirstPaint.h"
 
-#include "runtime/Controls.h"
-#include "runtime/Icon.h"
-#include "runtime/QtBits.h"
+#include "runtime/gui/Controls.h"
+#include "runtime/gui/Icon.h"
+#include "runtime/gui/detail/QtBits.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,17 +31,17 @@ int main(int argc, char* argv[])
     if (step("style"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (step("font"))
-        QApplication::setFont(rt::ToQFont(FontSpec{}));
+        QApplication::setFont(detail::ToQFont(FontSpec{}));
     if (step("icon"))
-        QApplication::setWindowIcon(rt::GameIcon());
+        QApplication::setWindowIcon(GameIcon());
     if (step("icon16"))
-        QApplication::setWindowIcon(QIcon(rt::GameIconPixmap(16)));
+        QApplication::setWindowIcon(QIcon(GameIconPixmap(16)));
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window.setObjectName(QStringLiteral("bare"));
     window.setFixedSize(257, 112);
     if (step("text")) {
         auto* label = new QLabel(QStringLiteral("ぬるぴか２ (C) ぬるぴか工房"), &window);
-        label->setFont(rt::ToQFont(FontSpec{Face::Proportional, 15.75, true}));
+        label->setFont(detail::ToQFont(FontSpec{Face::Proportional, 15.75, true}));
         label->setGeometry(8, 8, 240, 40);
     }
     if (step("ascii")) {

@@ -70,10 +70,10 @@ for i in $(seq "$runs"); do
   "$bin/bench_game_driven" <"$out/in" >"$out/driven" 2>/dev/null &
   driven=$!
   exec 3>"$out/in"
-  wait_for "$out/driven" "STATE Form1" 10
+  wait_for "$out/driven" "STATE mainWindow" 10
   [ "$i" -gt "$idleRuns" ] || idle $driven question
   echo run >&3
-  wait_for "$out/driven" "STATE Form3" 15
+  wait_for "$out/driven" "STATE panelsWindow" 15
   [ "$i" -gt "$idleRuns" ] || idle $driven puzzle
   echo quit >&3
   exec 3>&-

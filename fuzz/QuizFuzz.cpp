@@ -4,7 +4,7 @@
 // alike, CR, LF, '#' and ',' are never part of a longer character.
 #include "FuzzSupport.h"
 
-#include "modules/Module4.h"
+#include "rules/Quiz.h"
 #include "runtime/TextFile.h"
 
 #include <QString>
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     // Decoding keeps every line end and never invents one.
-    const QString text = rt::DecodeTextFile(bytes);
+    const QString text = DecodeTextFile(bytes);
     FUZZ_CHECK(Count(text, '\r') == static_cast<int>(std::count(bytes.begin(), bytes.end(), '\r')));
     FUZZ_CHECK(Count(text, '\n') == static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n')));
 
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (target <= static_cast<int>(quiz.size()))
         FUZZ_CHECK(draw.reads == 1);
     const std::string& expected = quiz[static_cast<size_t>((target - 1) % static_cast<int>(quiz.size()))];
-    const QString expectedText = utf8 ? Utf8(expected) : rt::DecodeCp932(expected);
+    const QString expectedText = utf8 ? Utf8(expected) : DecodeCp932(expected);
     FUZZ_CHECK(draw.line == expectedText);
     return 0;
 }

@@ -1,16 +1,16 @@
 // ぬるぴか２: a trick-puzzle game.
-#include "modules/Module1.h"
-#include "runtime/QtServices.h"
+#include "runtime/gui/Application.h"
+#include "windows/StartUp.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    rt::PreferX11();
+    PreferX11();
     QApplication app(argc, argv);
-    rt::SetUpApplication();
-    rt::QtServices services;
-    rt::ServicesGuard guard(services);
-    Main();
-    return rt::RunEventLoop();
+    SetUpApplication();
+    QtServices services;
+    ServicesGuard guard(services);
+    StartGame();
+    return RunEventLoop();
 }

@@ -12,7 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace rt {
 namespace {
 
 volatile std::sig_atomic_t replacing = 0;
@@ -88,8 +87,8 @@ struct ReplacingScope {
 
 }  // namespace
 
-bool ReplacingNow() { return replacing != 0; }
-void SetEndRequestHandler(void (*handler)()) { endRequestHandler = handler; }
+bool detail::ReplacingNow() { return replacing != 0; }
+void detail::SetEndRequestHandler(void (*handler)()) { endRequestHandler = handler; }
 
 bool ReplaceFile(const std::string& requested, const std::string& bytes)
 {
@@ -170,12 +169,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     return true;
 }
 
-}  // namespace rt
-
-QString Dir(const QString& path)
+bool IsOrdinaryFile(const QString& path)
 {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || !info.isFile())
-        return QString();
-    return info.fileName();
+    return !path.isEmpty() && info.exists() && info.isFile();
 }

@@ -9,9 +9,9 @@
 
 #include <QRegularExpression>
 
-QString CStr(std::int32_t value) { return QString::number(value); }
+QString NumberText(std::int32_t value) { return QString::number(value); }
 
-QString CStr(float value)
+QString NumberText(float value)
 {
     if (std::isnan(value))
         return QStringLiteral("NaN");
@@ -44,11 +44,11 @@ QString CStr(float value)
     return QString::fromLatin1((negative ? "-" : "") + out);
 }
 
-QString Format(double value, const QString& format)
+QString FormatNumber(double value, const QString& pattern)
 {
-    const int point = format.indexOf(QLatin1Char('.'));
-    const QString whole = point < 0 ? format : format.left(point);
-    const int decimals = point < 0 ? 0 : static_cast<int>(format.size() - point - 1);
+    const int point = pattern.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? pattern : pattern.left(point);
+    const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
     const int minWholeDigits = static_cast<int>(whole.count(QLatin1Char('0')));
     QString text = QString::asprintf("%.*f", decimals, std::fabs(value));
     QString intPart = point < 0 ? text : text.left(text.indexOf(QLatin1Char('.')));
@@ -69,7 +69,7 @@ bool PlainNumber(const QString& t)
 }
 }  // namespace
 
-std::optional<float> ToSingle(const QString& text)
+std::optional<float> ParseSingle(const QString& text)
 {
     if (!PlainNumber(text))
         return std::nullopt;
@@ -80,7 +80,7 @@ std::optional<float> ToSingle(const QString& text)
     return static_cast<float>(d);
 }
 
-std::optional<std::int32_t> ToLong(const QString& text)
+std::optional<std::int32_t> ParseInt32(const QString& text)
 {
     if (!PlainNumber(text))
         return std::nullopt;
@@ -94,4 +94,4 @@ std::optional<std::int32_t> ToLong(const QString& text)
     return static_cast<std::int32_t>(r);
 }
 
-int Int(double value) { return static_cast<int>(std::floor(value)); }
+int WholePart(double value) { return static_cast<int>(std::floor(value)); }

@@ -191,7 +191,7 @@ int GetPrivateProfileStringA(const char* section, const char* key, const char* d
     if (!buffer || size <= 0)
         return 0;
     std::string bytes;
-    const bool readable = path && rt::ReadWholeFile(path, bytes);
+    const bool readable = path && ReadWholeFile(path, bytes);
     const std::vector<Line> lines = readable ? SplitLines(bytes) : std::vector<Line>{};
 
     if (!section) {
@@ -229,7 +229,7 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     if (!section || !path)
         return false;
     std::string bytes;
-    if (!rt::ReadWholeFile(path, bytes)) {
+    if (!ReadWholeFile(path, bytes)) {
         struct stat st {};
         if (::stat(path, &st) == 0)
             return false;  // there, but unreadable: never overwrite what we cannot see
@@ -272,5 +272,5 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     std::string out;
     for (const auto& l : lines)
         out += l.text + l.end;
-    return rt::ReplaceFile(path, out);
+    return ReplaceFile(path, out);
 }

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-namespace rt {
 namespace {
 std::uint64_t SplitMix(std::uint64_t& x)
 {
@@ -13,7 +12,7 @@ std::uint64_t SplitMix(std::uint64_t& x)
 }
 }  // namespace
 
-void Random::Randomize(float clock)
+void RandomNumbers::reseed(float clock)
 {
     std::uint32_t bits = 0;
     std::memcpy(&bits, &clock, sizeof bits);
@@ -21,9 +20,7 @@ void Random::Randomize(float clock)
     SplitMix(state_);
 }
 
-float Random::Next()
+float RandomNumbers::next()
 {
     return static_cast<float>(SplitMix(state_) >> 40) * (1.0f / 16777216.0f);
 }
-
-}  // namespace rt

@@ -2,10 +2,8 @@
 
 #include <cstdlib>
 
-namespace rt {
 namespace {
 Services* current = nullptr;
-}
 
 Services& Current()
 {
@@ -13,23 +11,24 @@ Services& Current()
         std::abort();  // main() or the test installs services before anything runs
     return *current;
 }
+}  // namespace
 
 ServicesGuard::ServicesGuard(Services& s) : previous_(current) { current = &s; }
 ServicesGuard::~ServicesGuard() { current = previous_; }
 
-}  // namespace rt
-
-int MsgBox(const QString& prompt, int style, const QString& title) { return rt::Current().MsgBox(prompt, style, title); }
-QString InputBox(const QString& prompt, const QString& title) { return rt::Current().InputBox(prompt, title); }
-float Clock() { return rt::Current().Clock(); }
-void Sleep(int ms) { rt::Current().Sleep(ms); }
-void DoEvents() { rt::Current().DoEvents(); }
-void Randomize() { rt::Current().Randomize(); }
-float Rnd() { return rt::Current().Rnd(); }
-void End()
+Answer ShowMessage(const QString& title, const QString& text, MessageKind kind) { return Current().showMessage(title, text, kind); }
+QString AskText(const QString& title, const QString& prompt) { return Current().askText(title, prompt); }
+float ClockSeconds() { return Current().clockSeconds(); }
+void Pause(int ms) { Current().pause(ms); }
+void ProcessEvents() { Current().processEvents(); }
+void ReseedRandom() { Current().reseedRandom(); }
+float RandomFraction() { return Current().randomFraction(); }
+void EndProgram()
 {
-    rt::Current().End();
-    std::abort();  // not reached: End never returns
+    Current().endProgram();
+    std::abort();  // not reached: endProgram never returns
 }
-bool PrevInstance() { return rt::Current().PrevInstance(); }
-QString AppPath() { return rt::Current().AppPath(); }
+bool AnotherInstanceRunning() { return Current().anotherInstanceRunning(); }
+QString ProgramFolder() { return Current().programFolder(); }
+int ScreenWidthTwips() { return Current().screenWidthTwips(); }
+int ScreenHeightTwips() { return Current().screenHeightTwips(); }

@@ -3,34 +3,37 @@
 // interface, so tests can swap in a fake and play a whole game in milliseconds.
 #include <QString>
 
-namespace rt {
+// The kinds of message box the game shows. Each is decoded into buttons and an icon in
+// exactly one place per set of services.
+enum class MessageKind {
+    Plain,          // OK, no icon
+    Stop,           // OK, stop icon: the game ends after it
+    Warning,        // OK, exclamation icon
+    Information,    // OK, information icon
+    YesNoQuestion,  // Yes and No, question icon; No is the default button
+};
 
-// What MsgBox returns.
-constexpr int vbOK = 1;
-constexpr int vbYes = 6;
-constexpr int vbNo = 7;
+enum class Answer { Ok, Yes, No };
 
-// Thrown by a test's End(); the runtime's event wrappers catch it.
+// Thrown by a test's EndProgram(); the window layer's event wrappers catch it.
 struct ProgramEnded {};
 
 class Services {
 public:
     virtual ~Services() = default;
-    virtual int MsgBox(const QString& prompt, int style, const QString& title) = 0;
-    virtual QString InputBox(const QString& prompt, const QString& title) = 0;
-    virtual float Clock() = 0;  // seconds since local midnight
-    virtual void Sleep(int ms) = 0;
-    virtual void DoEvents() = 0;
-    virtual void Randomize() = 0;
-    virtual float Rnd() = 0;
-    [[noreturn]] virtual void End() = 0;
-    virtual bool PrevInstance() = 0;
-    virtual QString AppPath() = 0;
-    virtual int ScreenWidth() = 0;   // twips
-    virtual int ScreenHeight() = 0;  // twips
+    virtual Answer showMessage(const QString& title, const QString& text, MessageKind kind) = 0;
+    virtual QString askText(const QString& title, const QString& prompt) = 0;  // empty when cancelled
+    virtual float clockSeconds() = 0;  // seconds since local midnight
+    virtual void pause(int ms) = 0;    // blocks; what was set before is on screen meanwhile
+    virtual void processEvents() = 0;
+    virtual void reseedRandom() = 0;
+    virtual float randomFraction() = 0;  // [0, 1)
+    [[noreturn]] virtual void endProgram() = 0;
+    virtual bool anotherInstanceRunning() = 0;
+    virtual QString programFolder() = 0;
+    virtual int screenWidthTwips() = 0;
+    virtual int screenHeightTwips() = 0;
 };
-
-Services& Current();
 
 // Installs a set of services for its lifetime and puts the previous one back.
 class ServicesGuard {
@@ -44,16 +47,16 @@ private:
     Services* previous_;
 };
 
-}  // namespace rt
-
-// The game's own words for the services.
-int MsgBox(const QString& prompt, int style = 0, const QString& title = QString());
-QString InputBox(const QString& prompt, const QString& title);
-float Clock();
-void Sleep(int ms);
-void DoEvents();
-void Randomize();
-float Rnd();
-[[noreturn]] void End();
-bool PrevInstance();
-QString AppPath();
+// The installed services, in the game's own words.
+Answer ShowMessage(const QString& title, const QString& text, MessageKind kind = MessageKind::Plain);
+QString AskText(const QString& title, const QString& prompt);
+float ClockSeconds();
+void Pause(int ms);
+void ProcessEvents();
+void ReseedRandom();
+float RandomFraction();
+[[noreturn]] void EndProgram();
+bool AnotherInstanceRunning();
+QString ProgramFolder();
+int ScreenWidthTwips();
+int ScreenHeightTwips();

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace rt {
 namespace {
 
 // Converts with iconv; an input sequence the source cannot hold is replaced and skipped.
@@ -109,27 +108,25 @@ QString DecodeTextFile(const std::string& bytes)
     return DecodeCp932(bytes);
 }
 
-}  // namespace rt
 
 TextFileWriter::TextFileWriter(QString path) : path_(std::move(path)) {}
 
-void TextFileWriter::PrintLine(const QString& line)
+void TextFileWriter::writeLine(const QString& line)
 {
-    bytes_ += rt::EncodeCp932(line);
+    bytes_ += EncodeCp932(line);
     bytes_ += "\r\n";
 }
 
-bool TextFileWriter::Close() { return rt::ReplaceFile(QFile::encodeName(path_).toStdString(), bytes_); }
+bool TextFileWriter::close() { return ReplaceFile(QFile::encodeName(path_).toStdString(), bytes_); }
 
-bool TextFileReader::Open(const QString& path)
+bool TextFileReader::open(const QString& path)
 {
     std::string bytes;
-    open_ = rt::ReadWholeFile(QFile::encodeName(path).toStdString(), bytes);
     lines_.clear();
     next_ = 0;
-    if (!open_)
+    if (!ReadWholeFile(QFile::encodeName(path).toStdString(), bytes))
         return false;
-    const QString text = rt::DecodeTextFile(bytes);
+    const QString text = DecodeTextFile(bytes);
     int start = 0;
     const int n = static_cast<int>(text.size());
     for (int i = 0; i < n; ++i) {
@@ -146,13 +143,12 @@ bool TextFileReader::Open(const QString& path)
     return true;
 }
 
-bool TextFileReader::Eof() const { return next_ >= lines_.size(); }
+bool TextFileReader::atEnd() const { return next_ >= lines_.size(); }
 
-QString TextFileReader::LineInput() { return Eof() ? QString() : lines_.at(next_++); }
+QString TextFileReader::readLine() { return atEnd() ? QString() : lines_.at(next_++); }
 
-void TextFileReader::Close()
+void TextFileReader::close()
 {
     lines_.clear();
     next_ = 0;
-    open_ = false;
 }

@@ -1,12 +1,11 @@
 // Plays the game's real windows to the places worth a picture and saves each as a PNG.
 // Message boxes are answered without being shown, the clock and the random numbers are
 // scripted, so every run gives the same pictures. Run it through tools/screenshots.sh.
-#include "forms/Forms.h"
-#include "modules/GameState.h"
-#include "modules/Module1.h"
-#include "runtime/Form.h"
-#include "runtime/QtServices.h"
+#include "rules/GameState.h"
 #include "runtime/Random.h"
+#include "runtime/gui/Application.h"
+#include "windows/StartUp.h"
+#include "windows/Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,53 +31,56 @@ void Settle()
 }
 
 // The window with its frame, as the screen shows it.
-void Shot(const char* name, Form& form)
+void Shot(const char* name, Window& form)
 {
     Settle();
-    QWidget* w = form.window();
+    QWidget* w = form.widget();
     const QRect r = w->frameGeometry();
     const QPixmap pm = QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
     const QString file = outDir + "/" + name + ".png";
     std::printf("%s %s\n", pm.save(file) ? "saved" : "FAILED", qPrintable(file));
 }
 
-class ShotServices : public rt::QtServices {
+class ShotServices : public QtServices {
 public:
-    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? rt::vbYes : rt::vbOK; }
-    QString InputBox(const QString&, const QString&) override { return G.QuizAnswer; }
-    float Clock() override { return now; }
-    void Sleep(int ms) override
+    Answer showMessage(const QString&, const QString&, MessageKind kind) override
     {
-        if (onSleep)
-            onSleep();
+        return kind == MessageKind::YesNoQuestion ? Answer::Yes : Answer::Ok;
+    }
+    QString askText(const QString&, const QString&) override { return G.quizAnswer; }
+    float clockSeconds() override { return now; }
+    void pause(int ms) override
+    {
+        if (onPause)
+            onPause();
         now += static_cast<float>(ms) / 1000.0f;
     }
-    void DoEvents() override {}
-    void Randomize() override {}
-    float Rnd() override
+    void processEvents() override {}
+    void reseedRandom() override {}
+    float randomFraction() override
     {
-        if (rnds.empty())
-            return random.Next();
-        const float r = rnds.front();
-        rnds.pop_front();
+        if (fractions.empty())
+            return random.next();
+        const float r = fractions.front();
+        fractions.pop_front();
         return r;
     }
-    [[noreturn]] void End() override
+    [[noreturn]] void endProgram() override
     {
         std::fflush(stdout);
         std::_Exit(0);
     }
-    bool PrevInstance() override { return false; }
-    QString AppPath() override { return outDir; }
-    void Digits(const char* digits)
+    bool anotherInstanceRunning() override { return false; }
+    QString programFolder() override { return outDir; }
+    void digits(const char* digits)
     {
         for (const char* d = digits; *d; ++d)
-            rnds.push_back(static_cast<float>(*d - '0') / 10.0f + 0.05f);
+            fractions.push_back(static_cast<float>(*d - '0') / 10.0f + 0.05f);
     }
     float now = 36000.0f;
-    rt::Random random;
-    std::deque<float> rnds;
-    std::function<void()> onSleep;
+    RandomNumbers random;
+    std::deque<float> fractions;
+    std::function<void()> onPause;
 };
 
 }  // namespace
@@ -86,63 +88,60 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    rt::SetUpApplication();
+    SetUpApplication();
     const QString mode = argc > 2 ? argv[2] : "game";
     outDir = argc > 1 ? argv[1] : ".";
     ShotServices services;
-    rt::ServicesGuard guard(services);
+    ServicesGuard guard(services);
 
-    Main();
-    for (int key : {40, 40, 37, 37})  // ANOTHER with time attack: every label of the opening is on
-        Form0->Form_KeyUp(key, 0);
-    G.Course = mode == "game" ? "NORMAL" : "ANOTHER";
-    Shot("title", *Form0);
-    Form0->Timer1_Timer();
-    Shot("opening", *Form1);
+    StartGame();
+    G.timeAttack = true;  // every label of the opening is on
+    G.course = mode == "game" ? "NORMAL" : "ANOTHER";
+    Shot("title", *titleWindow);
+    titleWindow->onHandOver();
+    Shot("opening", *mainWindow);
 
-    Form1->Command5_Click();
-    for (int i : {0, 0, 0, 1, 1})
-        Form1->Command1_Click(i);
-    Form1->Lock_Click();
-    services.Digits("1000200011002500");  // the buttons meet
-    Form1->Command1_Click(0);
-    Form1->Attack_Click();
-    Shot("exit-buttons", *Form1);
-    Form1->Command3_Click();
-    Shot("card", *Form4);
-    Form4->Timer1_Timer();
-    services.Digits("010110100");
-    Form3->Command2_Click();
-    Shot("nine-panels", *Form3);
-    Form3->Command1.SetEnabled(true);
-    Form3->Command1_Click();
+    mainWindow->onNoClicked();
+    for (int b : {0, 0, 0, 1, 1})
+        mainWindow->onExitClicked(b);
+    mainWindow->onLockChosen();
+    services.digits("1000200011002500");  // the buttons meet
+    mainWindow->onExitClicked(0);
+    mainWindow->onAttackChosen();
+    Shot("exit-buttons", *mainWindow);
+    mainWindow->onProblemClicked();
+    Shot("card", *panelsCard);
+    panelsCard->onTimeUp();
+    services.digits("010110100");
+    panelsWindow->onStartClicked();
+    Shot("nine-panels", *panelsWindow);
+    panelsWindow->onStopClicked();
 
-    Form1->Command3_Click();
-    Form5->Timer1_Timer();
-    services.rnds = {0.015f};
-    Form6->Command2_Click();
-    Shot("quiz", *Form6);
+    mainWindow->onProblemClicked();
+    quizCard->onTimeUp();
+    services.fractions = {0.015f};
+    quizWindow->onStartClicked();
+    Shot("quiz", *quizWindow);
     if (mode == "surrender") {
-        services.onSleep = [] { Shot("surrender", *Form1); };
-        Form6->Command3_Click();
+        services.onPause = [] { Shot("surrender", *mainWindow); };
+        quizWindow->onSurrenderClicked();
     }
-    Form6->Command1_Click();
+    quizWindow->onAnswerClicked();
 
-    Form1->Command3_Click();
-    Form7->Command1_Click();
+    mainWindow->onProblemClicked();
+    stopwatchWindow->onStartClicked();
     services.now += 2.87f;
-    Form7->Command2_Click();
-    Shot("stopwatch", *Form7);
-    Form7->Command4_Click();
-    Form1->Command6_MouseDown(1, 5, 0, 0);
+    stopwatchWindow->onStopClicked();
+    Shot("stopwatch", *stopwatchWindow);
+    stopwatchWindow->onGoClicked();
+    mainWindow->onSwitchPressed(MouseButton::Left, ShiftKey | AltKey);
     services.now += 95.0f;
     int screen = 0;
-    services.onSleep = [&] {
+    services.onPause = [&] {
         ++screen;
         if (screen == 8)
-            Shot("ending", *Form1);
+            Shot("ending", *mainWindow);
     };
-    G.TimeAttack = true;
-    Form1->Command3_Click();
+    mainWindow->onProblemClicked();
     return 0;
 }

@@ -1,3 +1,0 @@
-#include "modules/GameState.h"
-
-GameState G;

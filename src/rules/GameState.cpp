@@ -1,0 +1,3 @@
+#include "rules/GameState.h"
+
+GameState G;

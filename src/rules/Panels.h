@@ -1,0 +1,16 @@
+#pragma once
+// The nine panels of problem 1: a click flips a panel and its neighbours between blue and
+// red; the goal is all nine red.
+#include <array>
+
+enum class PanelColour { Blue, Red };
+
+// Panels 1 to 9 row by row, from the top left: board[0] is panel 1.
+using Board = std::array<PanelColour, 9>;
+
+Board AllBlue();
+// Flips the panel (1 to 9) and those above, left, right and below it; never diagonals.
+Board Flip(Board board, int panel);
+bool AllRed(const Board& board);
+// Each panel blue or red with equal chance; the random numbers are reseeded per panel.
+Board Scramble();

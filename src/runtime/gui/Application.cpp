@@ -1,0 +1,199 @@
+#include "runtime/gui/Application.h"
+
+#include "runtime/Files.h"
+#include "runtime/gui/Icon.h"
+#include "runtime/gui/Window.h"
+#include "runtime/gui/detail/QtBits.h"
+#include "runtime/gui/detail/Registry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSessionManager>
+#include <QStyleFactory>
+#include <QTime>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t endPending = 0;
+
+void EndNowIfPending()
+{
+    if (endPending)
+        ::_exit(0);
+}
+
+// SIGTERM and SIGHUP end the game at once, like a kill from the task manager. A record
+// file being replaced at that moment is finished first, so it is never left half done.
+void OnEndSignal(int)
+{
+    if (detail::ReplacingNow())
+        endPending = 1;
+    else
+        ::_exit(0);
+}
+
+QString Lines(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+}  // namespace
+
+QtServices::QtServices() { detail::SetEndRequestHandler(&EndNowIfPending); }
+
+Answer QtServices::showMessage(const QString& title, const QString& text, MessageKind kind)
+{
+    QMessageBox box(detail::FrontWindow());
+    box.setWindowTitle(title);
+    box.setText(Lines(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (kind) {
+    case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageKind::Stop: box.setIcon(QMessageBox::Critical); break;
+    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageKind::YesNoQuestion: box.setIcon(QMessageBox::Question); break;
+    }
+    if (kind != MessageKind::YesNoQuestion) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+QString QtServices::askText(const QString& title, const QString& prompt)
+{
+    QInputDialog dialog(detail::FrontWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(Lines(prompt));
+    dialog.setTextValue(QString());
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+float QtServices::clockSeconds() { return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; }
+
+void QtServices::pause(int ms)
+{
+    // What was set before the pause is on screen while it lasts. A window shown just now
+    // must first be on screen (the window system answers that by events, but no input
+    // is handled here), then everything is painted at once.
+    QElapsedTimer clock;
+    clock.start();
+    while (!detail::AllShownWindowsExposed() && clock.elapsed() < std::min(ms, 300))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    detail::RepaintVisibleWindows();
+    QGuiApplication::sync();
+    const qint64 left = ms - clock.elapsed();
+    if (left > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(left));
+}
+
+void QtServices::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtServices::reseedRandom() { random_.reseed(clockSeconds()); }
+
+float QtServices::randomFraction() { return random_.next(); }
+
+void QtServices::endProgram()
+{
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+bool QtServices::anotherInstanceRunning()
+{
+    // One game per program folder: the folder is locked while the game runs, and the
+    // lock goes with the process however it ends.
+    static int lockFd = -1;
+    if (lockFd >= 0)
+        return false;
+    const QByteArray folder = QFile::encodeName(programFolder());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return true;
+    }
+    lockFd = fd;
+    return false;
+}
+
+QString QtServices::programFolder() { return QCoreApplication::applicationDirPath(); }
+
+int QtServices::screenWidthTwips()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? static_cast<int>(detail::TwipsFromPx(s->size().width())) : 0;
+}
+
+int QtServices::screenHeightTwips()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? static_cast<int>(detail::TwipsFromPx(s->size().height())) : 0;
+}
+
+void PreferX11()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void SetUpApplication()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(detail::ToQFont(FontSpec{}));
+    QApplication::setWindowIcon(GameIcon());
+    QApplication::setQuitOnLastWindowClosed(false);  // hidden windows keep the game alive
+
+    struct sigaction sa {};
+    sa.sa_handler = OnEndSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+
+#if QT_CONFIG(sessionmanager)
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager& manager) {
+        // A log-off asks every window; none of ours refuses it.
+        if (detail::AnyWindowRefusesSessionEnd())
+            manager.cancel();
+        else
+            EndProgram();
+    });
+#endif
+}
+
+int RunEventLoop()
+{
+    detail::SetEventLoopRunning(true);
+    return QApplication::exec();
+}

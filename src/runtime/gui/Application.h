@@ -1,0 +1,34 @@
+#pragma once
+// The program's side of the window layer: the real services over Qt and the operating
+// system, and the application's set-up and event loop. For main() and the tools.
+#include "runtime/Random.h"
+#include "runtime/Services.h"
+
+class QtServices : public Services {
+public:
+    QtServices();
+    Answer showMessage(const QString& title, const QString& text, MessageKind kind) override;
+    QString askText(const QString& title, const QString& prompt) override;
+    float clockSeconds() override;
+    void pause(int ms) override;
+    void processEvents() override;
+    void reseedRandom() override;
+    float randomFraction() override;
+    [[noreturn]] void endProgram() override;
+    bool anotherInstanceRunning() override;
+    QString programFolder() override;
+    int screenWidthTwips() override;
+    int screenHeightTwips() override;
+
+private:
+    RandomNumbers random_;
+};
+
+// Before the application exists: on a Wayland desktop the windows go through X11 (the
+// desktop's compatibility server), because the game places its windows itself and its
+// title window must take the keyboard without a click, which Wayland does not allow.
+void PreferX11();
+// Prepares the application: style, fonts, the ending signals and log-off.
+void SetUpApplication();
+// Runs the event loop until the program ends.
+int RunEventLoop();

@@ -1,0 +1,79 @@
+#include "windows/CardWindows.h"
+
+#include "rules/GameState.h"
+#include "runtime/Services.h"
+#include "windows/Windows.h"
+
+CardWindow::CardWindow(const QString& objectName, const QString& frameTitle, std::initializer_list<CardLine> cardLines)
+    : Window(objectName)
+{
+    setBorder(Border::None, false);
+    setCaption("Form4");  // both cards carry this caption: window lists and screen readers show it
+    setBackColor(kLavender);
+    place(frame, 120, 120, 5655, 3615);
+    frame.setTitle(frameTitle);
+    frame.setBackColor(kLavender);
+    frame.setFont({Face::Proportional, 14.25, false});
+    closeTimer.onTimeout([this] { onTimeUp(); });
+    for (const CardLine& line : cardLines) {
+        std::unique_ptr<Label> label(new Label(this));  // made here: only the window itself may hand itself to a control
+        place(*label, frame, line.left, line.top, line.width, line.height);
+        label->setText(line.text);
+        label->setAlignment(line.alignment);
+        label->setOpaque(true);
+        label->setBackColor(kLavender);
+        label->setTextColor(line.colour);
+        label->setFont({Face::Proportional, 14.25, true});
+        lines.push_back(std::move(label));
+    }
+}
+
+void CardWindow::onLoad()
+{
+    centerOnScreen(3870, 5865);
+    closeTimer.start(5000);
+}
+
+void CardWindow::onTimeUp()
+{
+    closeTimer.stop();
+    close();
+    openProblem();
+    ShowMessage("PUSH START", pushStartText(), MessageKind::Warning);
+}
+
+PanelsCard::PanelsCard()
+    : CardWindow("panelsCard", " 問題 １ ",
+                 {{"ここに9枚のﾊﾟﾈﾙがある", 1200, 480, 3375, 375},
+                  {"このﾊﾟﾈﾙを全て赤くして STOP を押せ", 240, 960, 5175, 375},
+                  {"ﾊﾟﾈﾙをｸﾘｯｸすると、", 1320, 1440, 3015, 375},
+                  {"自分自身＆隣接するﾊﾟﾈﾙの色が", 600, 1920, 4575, 375},
+                  // "青 ⇄ 赤": the two arrows stacked between the two colours
+                  {"←", 2520, 2400, 375, 255, Alignment::Left, kBlack},
+                  {"青", 1680, 2520, 375, 375, Alignment::Left, kBlue},
+                  {"赤", 3480, 2520, 375, 375, Alignment::Left, kRed},
+                  {"→", 2520, 2640, 375, 255, Alignment::Left, kBlack},
+                  {"と変化するぞ", 1800, 3120, 1935, 375}})
+{
+}
+
+void PanelsCard::openProblem() { panelsWindow->show(); }
+
+QString PanelsCard::pushStartText() const
+{
+    return G.course == "ANOTHER" ? "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）" : "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間20秒）";
+}
+
+QuizCard::QuizCard()
+    : CardWindow("quizCard", " 問題 ２ ",
+                 {{"一問一答", 960, 480, 3375, 375},
+                  {"一発勝負クイズ！", 240, 960, 5175, 375},
+                  {"", 600, 1440, 4575, 375},
+                  {"分かったら「答える」ボタンを押せ！", 600, 1920, 4575, 375},
+                  {"制限時間 ５秒", 960, 3120, 3855, 375}})
+{
+}
+
+void QuizCard::openProblem() { quizWindow->show(); }
+
+QString QuizCard::pushStartText() const { return "ｽﾀｰﾄﾎﾞﾀﾝを押して開始"; }

@@ -1,0 +1,111 @@
+// The ending: a fixed script of screens on the main window, three seconds each, then the
+// records and the end of the program. It never returns to the event loop.
+#include "windows/MainWindow.h"
+
+#include "rules/Clock.h"
+#include "rules/Ending.h"
+#include "rules/GameState.h"
+#include "rules/Records.h"
+#include "runtime/Numbers.h"
+#include "runtime/Services.h"
+#include "windows/GameFiles.h"
+
+namespace {
+void ShowLine(Label& line, Color colour, const QString& text)
+{
+    line.setTextColor(colour);
+    line.setVisible(true);
+    line.setText(text);
+}
+
+constexpr double kCongratulationPoints = 16;
+constexpr double kResultPoints = 28;
+}  // namespace
+
+void MainWindow::showScreen()
+{
+    repaintNow();
+    Pause(3000);
+}
+
+void MainWindow::congratulate()
+{
+    ProcessEvents();
+    G.gameCleared = true;
+    for (Button* b : {&problemButton, &surrenderButton, &switchButton})
+        b->setVisible(false);
+    for (Menu* m : {&fileMenu, &helpMenu, &blankMenu})
+        m->setVisible(false);
+    setBackColor(kRed);
+    setCaption("こんぐらちゅれーしょんず！");
+    // The result lines are larger than the line's layout: it grows so that they stay readable.
+    lowerLine.setGrowToFit(true);
+    for (Label* line : {&upperLine, &lowerLine}) {
+        line->setVisible(true);
+        line->setPointSize(kCongratulationPoints);
+        line->setBackColor(kRed);
+        line->setTextColor(kBlue);
+    }
+    upperLine.setText("おめでとうございますっ！");
+    lowerLine.setText("というか、お疲れ様でした(？)");
+    showScreen();
+    lowerLine.setVisible(false);
+    showResults();
+}
+
+void MainWindow::showResults()
+{
+    auto showResult = [this](const QString& text) {
+        lowerLine.setTextColor(kBlue);
+        lowerLine.setPointSize(kResultPoints);
+        lowerLine.setText(text);
+    };
+    upperLine.setVisible(false);
+    ProcessEvents();
+
+    for (const auto& [caption, farewell] : {std::pair<QString, QString>{"おしまいっ♪", "今回はいかがでしたか？"},
+                                            {"おしまいっ♪", "楽しんでいただけましたか？"},
+                                            {"それでは", "また次回！（があれば(笑)）"}}) {
+        setCaption(caption);
+        ShowLine(lowerLine, kCyan, farewell);
+        showScreen();
+        ProcessEvents();
+    }
+
+    setCaption("結果発表");
+    ShowLine(upperLine, kCyan, "ちなみに降参した回数は");
+    ShowLine(lowerLine, kCyan, NumberText(G.surrenderCount) + " 回でした");
+    showScreen();
+
+    ShowLine(upperLine, kCyan, "あなたのレベルは");
+    showResult(LevelWord(G.quitCount, G.surrenderCount));
+    showScreen();
+    ProcessEvents();
+
+    if (G.timeAttack) {
+        const float clearTime = ElapsedSeconds(G.startTime, G.endTime);
+        ShowLine(upperLine, kCyan, "クリア所要時間は");
+        showResult(ClearTimeText(clearTime));
+        showScreen();
+        if (clearTime < G.bestTime) {  // an equal time is no record
+            ShowLine(upperLine, kCyan, "記録更新！");
+            showResult(NewBestTimeLine(G.bestTime, clearTime));
+            showScreen();
+            G.bestTime = clearTime;
+            if (const auto record = BestTimeRecord(G.course))
+                SaveRecord(*record, G.bestTime);
+        }
+    }
+
+    ProcessEvents();
+    upperLine.setVisible(false);
+    showResult("お・わ・り");
+    showScreen();
+
+    G.surrenderCount = 0;
+    SaveRecord(kSurrenderRecord, G.surrenderCount);
+    G.quitCount = 0;
+    SaveRecord(kQuitRecord, G.quitCount);
+    close();
+    EndProgram();
+}

@@ -1,0 +1,76 @@
+// The main window's screens between the puzzles: the surrender with its hint, and the
+// stage advances that bring the main window back with the next problem.
+#include "windows/MainWindow.h"
+
+#include "rules/GameState.h"
+#include "rules/Hints.h"
+#include "rules/Records.h"
+#include "runtime/Counters.h"
+#include "runtime/Numbers.h"
+#include "runtime/Services.h"
+#include "windows/GameFiles.h"
+#include "windows/Windows.h"
+
+void MainWindow::surrender()
+{
+    if (ShowMessage("降参？", "本当に降参しちゃうの？", MessageKind::YesNoQuestion) != Answer::Yes)
+        return;
+    show();
+    Increment(G.surrenderCount);
+    setEnabled(false);
+    for (Button* b : {&exitButtons[0], &exitButtons[1], &surrenderButton, &problemButton, &switchButton})
+        b->setVisible(false);
+    setBackColor(kTeal);
+    if (const auto hint = HintFor(G.stage, G.course)) {
+        // The puzzle window goes, and its time limit with it: no time-out after this.
+        if (hint->puzzle == OpenPuzzle::Quiz)
+            quizWindow->giveUp();
+        else if (hint->puzzle == OpenPuzzle::Stopwatch)
+            stopwatchWindow->giveUp();
+        if (hint->puzzle != OpenPuzzle::None)
+            show();
+        setCaption(hint->clearRate);
+        upperLine.setTextColor(kCyan);
+        upperLine.setVisible(true);
+        upperLine.setText(hint->upperLine);
+        if (!hint->lowerLine.isEmpty()) {
+            lowerLine.setTextColor(kCyan);
+            lowerLine.setVisible(true);
+            lowerLine.setText(hint->lowerLine);
+        }
+        repaintNow();
+        Pause(3000);
+    }
+    ShowMessage("仕方ないなぁ", "ただいまの降参回数は " + NumberText(G.surrenderCount) + " 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
+                MessageKind::Information);
+    G.surrendered = true;
+    SaveRecord(kSurrenderRecord, G.surrenderCount);
+    close();
+    EndProgram();
+}
+
+// The steps every stage advance takes, with its own values.
+void MainWindow::advance(std::int16_t stage, Color back, WindowSlotBase& solvedPuzzle, const QString& problem)
+{
+    G.stage = stage;
+    setBackColor(back);
+    solvedPuzzle.close();
+    show();
+    exitButtons[0].setVisible(false);
+    exitButtons[1].setVisible(false);
+    surrenderButton.setVisible(true);
+    surrenderButton.setEnabled(true);
+    problemButton.setText(problem);
+}
+
+void MainWindow::advanceToProblem2() { advance(Stage::kProblem2, Rgb(113, 62, 73), panelsWindow, "問題２"); }
+
+void MainWindow::advanceToProblem3() { advance(Stage::kProblem3, Rgb(13, 24, 115), quizWindow, "問題３"); }
+
+void MainWindow::advanceToLastStage()
+{
+    advance(Stage::kLastStage, Rgb(86, 124, 51), stopwatchWindow, "終了");
+    problemButton.setEnabled(false);
+    switchButton.setVisible(true);
+    switchButton.setEnabled(true);
+}

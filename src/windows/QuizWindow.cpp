@@ -1,0 +1,111 @@
+#include "windows/QuizWindow.h"
+
+#include "rules/GameState.h"
+#include "rules/Quiz.h"
+#include "runtime/Services.h"
+#include "windows/GameFiles.h"
+#include "windows/Windows.h"
+
+#include <exception>
+
+QuizWindow::QuizWindow() : Window("quizWindow")
+{
+    setBorder(Border::Single, false);
+    setCaption("一問一答！");
+
+    place(questionFrame, 240, 240, 5535, 2295);
+    questionFrame.setTitle(" 問題 ");
+    questionFrame.setFont({Face::Proportional, 12, false});
+    place(questionLabel, questionFrame, 240, 360, 5175, 1815);
+    questionLabel.setFont({Face::Fixed, 11.25, false});
+    place(startButton, 4680, 2760, 975, 375);
+    startButton.setText("START");
+    place(answerButton, 4680, 2760, 975, 375);
+    answerButton.setText("答える");
+    answerButton.setVisible(false);
+    place(surrenderButton, 360, 2760, 975, 375);
+    surrenderButton.setText("降参");
+    setTabOrder({&answerButton, &startButton, &surrenderButton});
+
+    startButton.onClick([this] { onStartClicked(); });
+    answerButton.onClick([this] { onAnswerClicked(); });
+    surrenderButton.onClick([this] { onSurrenderClicked(); });
+    timeLimit.onTimeout([this] { onTimeUp(); });
+}
+
+void QuizWindow::onLoad()
+{
+    centerOnScreen(3735, 6285);
+    answerButton.setVisible(false);
+    startButton.setEnabled(true);
+}
+
+void QuizWindow::onStartClicked()
+{
+    startButton.setEnabled(false);
+    answerButton.setVisible(true);
+    answerButton.setEnabled(true);
+    answerButton.setFocus();
+    startButton.setVisible(false);
+    CheckQuizFile();
+    drawQuestion();
+    timeLimit.start(5000);
+}
+
+void QuizWindow::drawQuestion()
+{
+    const QuizDraw draw = DrawQuizLine(G.quizPath, DrawQuizTarget());
+    G.quizLine = draw.line;
+    if (!draw.ok) {
+        ShowMessage("Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop);
+        EndProgram();
+    }
+    const QuizQuestion q = SplitQuizLine(G.quizLine);
+    G.quizQuestion = q.question;
+    G.quizAnswer = q.answer;
+    questionLabel.setText(G.quizQuestion);
+}
+
+void QuizWindow::onAnswerClicked()
+{
+    timeLimit.stop();  // no time limit while the player types
+    try {
+        const QString answer = AskText("答えは？",
+                                       "制限時間無制限です\r\n"
+                                       " 注）漢字で書くべきところは漢字で\r\n"
+                                       " \u3000  カタカナは全角で\r\n"
+                                       " \u3000  英数字は半角で");
+        if (answer == G.quizAnswer) {
+            ShowMessage("GOOD!", "ＯＫ。次へ進め", MessageKind::Information);
+            mainWindow->advanceToProblem3();
+        } else {
+            ShowMessage("Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning);
+            startAgain();
+        }
+    } catch (const std::exception&) {
+        ShowMessage("so bad!", "その回答は認識できません", MessageKind::Information);
+        startAgain();
+    }
+}
+
+void QuizWindow::onSurrenderClicked() { mainWindow->surrender(); }
+
+void QuizWindow::onTimeUp()
+{
+    timeLimit.stop();
+    ShowMessage("時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning);
+    startAgain();
+}
+
+void QuizWindow::giveUp()
+{
+    timeLimit.stop();
+    hide();
+}
+
+// The window is made afresh: START is back and the question is gone.
+void QuizWindow::startAgain()
+{
+    close();
+    quizWindow->show();
+}

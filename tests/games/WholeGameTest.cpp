@@ -1,0 +1,279 @@
+// Whole games from start-up to the end of the process, played through the windows'
+// handlers with the fake services.
+#include "GameTest.h"
+
+#include <QTest>
+
+namespace {
+
+const Box kWelcome1{"Welcome to ぬるぴか", "『ぬるぴか』の世界へようこそ\r\nさてさて、今回は何が待ち受けているのか"};
+const Box kWelcome2{"Welcome to ぬるぴか", "乞うご期待！"};
+const Box kPanelsOk{"GOOD!", "よろしい。次に行こうか", MessageKind::Information};
+const Box kQuizStart{"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始", MessageKind::Warning};
+const Box kQuizOk{"GOOD!", "ＯＫ。次へ進め", MessageKind::Information};
+
+class WholeGame : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        writeQuiz("# クイズ\n日本の首都は？,東京\n1+1は？,2");
+        fake.onPause = [this](int) { captions.push_back(mainWindow.isLoaded() ? mainWindow->caption() : "(none)"); };
+    }
+
+    // Each step plays on from where the last one left off.
+    void title(std::initializer_list<Qt::Key> keys = {})
+    {
+        StartGame();
+        for (Qt::Key k : keys)
+            QTest::keyClick(titleWindow->widget(), k);
+        RunAsHandler([] { titleWindow->onHandOver(); });
+    }
+    void opening() { mainWindow->onNoClicked(); }
+    void exitButtonsToLock()
+    {
+        for (int b : {0, 0, 0, 1, 1})  // 6 and 6
+            mainWindow->onExitClicked(b);
+        ASSERT_EQ(G.stage, 12);
+        mainWindow->onLockChosen();
+    }
+    void exitButtonsMeet()
+    {
+        fake.scriptDigits("1000" "2000" "1100" "2500");
+        mainWindow->onExitClicked(0);
+        ASSERT_TRUE(mainWindow->attackItem.isVisible());
+        mainWindow->onAttackChosen();
+    }
+    void openNinePanels()
+    {
+        mainWindow->onProblemClicked();
+        RunAsHandler([] { panelsCard->onTimeUp(); });
+    }
+    void solveNinePanels()
+    {
+        fake.scriptDigits("000000000");
+        panelsWindow->onStartClicked();
+        for (int n : {1, 3, 7, 9, 5})
+            panelsWindow->onPanelClicked(n);
+        RunAsHandler([] { panelsWindow->onStopClicked(); });
+        ASSERT_EQ(G.stage, 20);
+    }
+    void openQuiz()
+    {
+        mainWindow->onProblemClicked();
+        RunAsHandler([] { quizCard->onTimeUp(); });
+        fake.fractions = {0.015f};  // draws the first question
+        quizWindow->onStartClicked();
+    }
+    void answerQuiz()
+    {
+        fake.onAskText = [](const QString&) { return QString("東京"); };
+        RunAsHandler([] { quizWindow->onAnswerClicked(); });
+        ASSERT_EQ(G.stage, 30);
+    }
+    void solveStopwatch()
+    {
+        mainWindow->onProblemClicked();
+        stopwatchWindow->onStartClicked();
+        if (G.course == "ANOTHER") {
+            fake.now += 10.0f;  // ten seconds without STOP
+            RunAsHandler([] { stopwatchWindow->onTimeUp(); });
+        } else {
+            fake.now += 2.9f;
+            stopwatchWindow->onStopClicked();
+            RunAsHandler([] { stopwatchWindow->onGoClicked(); });
+        }
+        ASSERT_EQ(G.stage, 40);
+    }
+    void lastTrick()
+    {
+        if (G.course == "ANOTHER") {
+            mainWindow->mousePressed(MouseButton::Left, ShiftKey | CtrlKey | AltKey);
+            mainWindow->onSwitchPressed(MouseButton::Left, NoModifier);
+        } else {
+            mainWindow->onSwitchPressed(MouseButton::Left, ShiftKey | AltKey);
+        }
+        ASSERT_EQ(G.stage, 44);
+    }
+    void playToTheEnd()
+    {
+        opening();
+        exitButtonsToLock();
+        exitButtonsMeet();
+        openNinePanels();
+        solveNinePanels();
+        openQuiz();
+        answerQuiz();
+        solveStopwatch();
+        lastTrick();
+        fake.now += 60.0f;  // the player takes a minute over the last stage
+        EXPECT_TRUE(Ends([] { mainWindow->onProblemClicked(); }));
+    }
+
+    std::vector<QString> captions;  // the main window's caption at every pause
+};
+
+const std::string kCountsBackToZero = WithLine(WithLine(RecordFile(), "Kaisu = 0", "Kaisu=0"), "Kaisu = 0", "Kaisu=0");
+
+}  // namespace
+
+TEST_F(WholeGame, NormalWithoutTimeAttack)
+{
+    title();
+    playToTheEnd();
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"Welcome to ぬるぴか", "そうこなくっちゃね。お一人様ごあんな～い"},
+                                            {"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間20秒）", MessageKind::Warning}, kPanelsOk,
+                                            kQuizStart, kQuizOk}));
+    EXPECT_EQ(captions, (std::vector<QString>{"ぬるぴか ２", "ぬるぴか", "こんぐらちゅれーしょんず！", "おしまいっ♪",
+                                              "おしまいっ♪", "それでは", "結果発表", "結果発表", "結果発表"}));
+    EXPECT_EQ(fake.pauses, (std::vector<int>{1000, 500, 3000, 3000, 3000, 3000, 3000, 3000, 3000}));
+    EXPECT_EQ(readFile("NP2.INI"), kCountsBackToZero);
+}
+
+TEST_F(WholeGame, AnotherWithTimeAttackSetsANewBestTime)
+{
+    std::vector<QString> results;
+    fake.onPause = [&](int) {
+        if (mainWindow->lowerLine.pointSize() == 28)
+            results.push_back(mainWindow->lowerLine.text());
+    };
+    title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
+    EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
+    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 9999 秒");
+    playToTheEnd();
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です"},
+                                            {"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}, kPanelsOk,
+                                            kQuizStart, kQuizOk, {"OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning}}));
+    // the run: 1 s pause before the clock, then ten seconds of stopwatch, then the minute
+    EXPECT_EQ(results, (std::vector<QString>{"神", "70 秒", "9999 秒 → 70 秒", "お・わ・り"}));
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(kCountsBackToZero, "[A_Time]\r\n1st = 9999", "[A_Time]\r\n1st=70"));
+}
+
+TEST_F(WholeGame, EarlierQuitsAndSurrendersMakeTheLevelWordThenGoBackToZero)
+{
+    writeFile("NP2.INI", RecordFile(5, 2));
+    QString level;
+    fake.onPause = [&](int) {
+        if (mainWindow->upperLine.isVisible() && mainWindow->upperLine.text() == "あなたのレベルは")
+            level = mainWindow->lowerLine.text();
+    };
+    title();
+    playToTheEnd();
+    EXPECT_EQ(level, "臆病者な一般人");
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(WithLine(RecordFile(5, 2), "Kaisu = 5", "Kaisu=0"), "Kaisu = 2", "Kaisu=0"));
+}
+
+TEST_F(WholeGame, QuittingAtTheOpeningCountsAcrossStarts)
+{
+    for (int start = 1; start <= 3; ++start) {
+        G = GameState{};
+        ResetWindows();
+        title();
+        EXPECT_TRUE(Ends([] { mainWindow->onYesClicked(); }));
+        EXPECT_EQ(G.quitCount, start);
+    }
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=3"));
+}
+
+// ---- a surrender at every stage the player can reach, one run each
+
+struct SurrenderAt {
+    int stage;
+    const char* course;
+    const char* rate;
+    const char* hints;  // the upper line, and the lower one after a "/" when the hint sets it
+};
+
+void PrintTo(const SurrenderAt& s, std::ostream* os) { *os << "stage " << s.stage << " " << s.course; }
+
+class SurrenderEverywhere : public WholeGame, public ::testing::WithParamInterface<SurrenderAt> {};
+
+TEST_P(SurrenderEverywhere, ShowsTheHintCountsAndEnds)
+{
+    const SurrenderAt& s = GetParam();
+    if (std::string(s.course) == "ANOTHER")
+        title({Qt::Key_Down, Qt::Key_Down});
+    else
+        title();
+    opening();
+    std::function<void()> surrender = [] { mainWindow->onSurrenderClicked(); };
+    mainWindow->onExitClicked(1);  // 0 and 3: the surrender button is offered
+    if (s.stage > 11) {
+        for (int b : {1, 0, 0, 0})  // 6 and 6
+            mainWindow->onExitClicked(b);
+    }
+    if (s.stage > 12) {
+        mainWindow->onLockChosen();
+        surrender = [] { mainWindow->surrender(); };  // 降参(&C)
+    }
+    if (s.stage > 13) {
+        exitButtonsMeet();
+        openNinePanels();
+        if (s.stage == 15)  // the time runs out and the player is back on the main window
+            RunAsHandler([] { panelsWindow->onTimeUp(); });
+        else
+            solveNinePanels();
+    }
+    if (s.stage > 20) {
+        openQuiz();
+        surrender = [] { quizWindow->onSurrenderClicked(); };
+    }
+    if (s.stage > 21)
+        answerQuiz();
+    if (s.stage > 30) {
+        mainWindow->onProblemClicked();
+        surrender = [] { stopwatchWindow->onSurrenderClicked(); };
+    }
+    if (s.stage > 31) {
+        solveStopwatch();
+        surrender = [] { mainWindow->surrender(); };
+    }
+    if (s.stage == 41)
+        surrender = [] { mainWindow->onSurrenderClicked(); };  // the riddle first
+    if (s.stage == 42) {
+        mainWindow->onSurrenderClicked();  // the riddle, and the surrender declined
+        mainWindow->onSwitchPressed(MouseButton::Left, NoModifier);
+    }
+    if (s.stage == 43)
+        mainWindow->mousePressed(MouseButton::Left, ShiftKey | CtrlKey | AltKey);
+    if (s.stage == 44)
+        lastTrick();
+    ASSERT_EQ(G.stage, s.stage == 41 ? 40 : s.stage);
+
+    captions.clear();
+    fake.onPause = [&](int) {
+        const MainWindow& w = *mainWindow;
+        captions.push_back(w.caption());
+        EXPECT_EQ(w.upperLine.text() + (w.lowerLine.isVisible() ? "/" + w.lowerLine.text() : ""), s.hints);
+        EXPECT_EQ(w.upperLine.textColor(), kCyan);
+        EXPECT_TRUE(w.isVisible() && !w.isEnabled());
+        EXPECT_FALSE(quizWindow.isLoaded() && quizWindow->isVisible());
+        EXPECT_FALSE(stopwatchWindow.isLoaded() && stopwatchWindow->isVisible());
+        EXPECT_EQ(RunningTimerCount(), 0);
+    };
+    fake.boxes.clear();
+    fake.answers = {Answer::Yes};
+    EXPECT_TRUE(Ends(surrender));
+    EXPECT_EQ(captions, std::vector<QString>{s.rate});
+    EXPECT_EQ(fake.boxes.back(), (Box{"仕方ないなぁ", "ただいまの降参回数は 1 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
+                                      MessageKind::Information}));
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Kousan]\r\nKaisu = 0", "[Kousan]\r\nKaisu=1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WholeGame, SurrenderEverywhere,
+    ::testing::Values(SurrenderAt{11, "NORMAL", "ｸﾘｱ度 0%", "二つの終了ボタンの関係は・・・？"},
+                      SurrenderAt{12, "NORMAL", "ｸﾘｱ度 10%", "問題１ボタンが消えないように・・・"},
+                      SurrenderAt{13, "NORMAL", "ｸﾘｱ度 15%", "問題１ボタンが押せるように/なるためには、運も・・・"},
+                      SurrenderAt{15, "NORMAL", "ｸﾘｱ度 20%", "こればっかりは自力で/やってくださいな(汗)"},
+                      SurrenderAt{20, "NORMAL", "ｸﾘｱ度 20%", "問題２ボタンを押せ"},
+                      SurrenderAt{21, "NORMAL", "ｸﾘｱ度 ??%", "簡単な問題もあるよ"},
+                      SurrenderAt{30, "NORMAL", "ｸﾘｱ度 ??%", "問題３ボタンを押せ"},
+                      SurrenderAt{31, "NORMAL", "ｸﾘｱ度 ??%", "コツはなし。気合のみ"},
+                      SurrenderAt{31, "ANOTHER", "ｸﾘｱ度 ??%", "一生懸命狙っても無駄かも？"},
+                      SurrenderAt{40, "NORMAL", "ｸﾘｱ度 ??%", "ヒントは見つけましたか？"},
+                      SurrenderAt{41, "NORMAL", "ｸﾘｱ度 ??%", "逆から読むと・・・"},
+                      SurrenderAt{41, "ANOTHER", "ｸﾘｱ度 ??%", "NORMAL＋αが必要だ"},
+                      SurrenderAt{42, "NORMAL", "ｸﾘｱ度 ??%", "押すキーが違うぞ"},
+                      SurrenderAt{43, "ANOTHER", "ｸﾘｱ度 ??%", "ｽｲｯﾁ押すだけなんですが"},
+                      SurrenderAt{44, "NORMAL", "ｸﾘｱ度 ??%", "終了押すだけなんですが"}));

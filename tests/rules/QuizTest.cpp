@@ -1,0 +1,99 @@
+// The quiz file: which lines are questions, which line a target draws, and the file we ship.
+#include "rules/Quiz.h"
+#include "runtime/TextFile.h"
+
+#include "FolderTest.h"
+
+#include <QFile>
+
+TEST(QuizLines, OnlyLinesWithACommaThatAreNoCommentsCount)
+{
+    for (const char* line : {"q,a", " #q,a", ",answer", "question,", ",", "a,b,c"})
+        EXPECT_TRUE(IsQuizLine(QString::fromUtf8(line))) << line;
+    for (const char* line : {"", "no comma", "#q,a", "q、a", "q，a"})
+        EXPECT_FALSE(IsQuizLine(QString::fromUtf8(line))) << line;
+}
+
+TEST(QuizLines, SplitAtTheFirstCommaWithNothingTrimmed)
+{
+    const char* rows[][3] = {{"a,b,c", "a", "b,c"}, {"問題, 答え", "問題", " 答え"}, {",空の問題", "", "空の問題"},
+                             {"空の答え,", "空の答え", ""}};
+    for (const auto& row : rows) {
+        const QuizQuestion q = SplitQuizLine(QString::fromUtf8(row[0]));
+        EXPECT_EQ(q.question + "|" + q.answer, QString::fromUtf8(row[1]) + "|" + QString::fromUtf8(row[2]));
+    }
+}
+
+TEST(QuizTargets, OneToNinetyNineAndZeroIsDrawnAgain)
+{
+    FakeServices fake;
+    ServicesGuard guard(fake);
+    fake.fractions = {0.001f, 0.0f, 0.5f, 0.999f};
+    EXPECT_EQ(DrawQuizTarget(), 50);
+    EXPECT_EQ(DrawQuizTarget(), 99);
+    EXPECT_EQ(fake.reseeds, 2);
+}
+
+class QuizDrawTest : public FolderTest {
+protected:
+    QuizDraw draw(int target) { return DrawQuizLine(path("NP2.DAT"), target); }
+};
+
+TEST_F(QuizDrawTest, TheTargetWrapsRoundTheQuestionsAndALongFileIsReadOnce)
+{
+    writeQuiz("# head\nfirst,1\n\nno comma\nsecond,2\n#x,y\nthird,3");
+    const char* expected[] = {"first,1", "second,2", "third,3"};
+    for (int target = 1; target <= 99; ++target) {
+        const QuizDraw d = draw(target);
+        ASSERT_TRUE(d.ok);
+        EXPECT_EQ(d.line, expected[(target - 1) % 3]) << target;
+        EXPECT_EQ(d.reads, target <= 3 ? 1 : 2) << target;
+    }
+    QString many;
+    for (int i = 1; i <= 150; ++i)
+        many += QString("q%1,a%1\n").arg(i);
+    writeQuiz(many.trimmed());
+    EXPECT_EQ(draw(99).line, "q99,a99");
+    EXPECT_EQ(draw(99).reads, 1);
+}
+
+TEST_F(QuizDrawTest, AFileWithoutQuestionsOrUnreadableGivesNoLine)
+{
+    writeQuiz("# only comments\n\nand a line without comma");
+    EXPECT_FALSE(draw(1).ok);
+    writeFile("NP2.DAT", "");
+    EXPECT_FALSE(draw(7).ok);
+    QFile::remove(path("NP2.DAT"));
+    EXPECT_FALSE(draw(1).ok);
+}
+
+// The quiz file we ship, through the game's own reader.
+TEST(ShippedQuiz, EveryLineIsAFairQuestion)
+{
+    QFile f(QStringLiteral(NP2_SOURCE_DIR "/data/NP2.DAT"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("#") && bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), bytes.count("\n"));  // CR LF everywhere
+    const QString text = DecodeCp932(bytes.toStdString());
+    EXPECT_FALSE(text.contains(QChar(0xFFFD)));  // it is CP932 throughout
+    QStringList questions;
+    for (const QString& line : text.split("\r\n", Qt::SkipEmptyParts)) {
+        if (line.startsWith('#'))
+            continue;
+        ASSERT_TRUE(IsQuizLine(line)) << line.toStdString();
+        const QuizQuestion q = SplitQuizLine(line);
+        EXPECT_FALSE(q.question.isEmpty() || q.answer.isEmpty() || q.answer.contains(',')) << line.toStdString();
+        EXPECT_TRUE(q.answer == q.answer.trimmed() && q.question == q.question.trimmed()) << line.toStdString();
+        // the prompt's input rules: no half-width katakana, no full-width letters, digits or spaces
+        for (QChar c : q.answer)
+            EXPECT_FALSE((c >= QChar(0xFF61) && c <= QChar(0xFF9F)) || (c >= QChar(0xFF10) && c <= QChar(0xFF5A)) ||
+                         c == QChar(0x3000))
+                << line.toStdString();
+        EXPECT_FALSE(questions.contains(q.question)) << line.toStdString();
+        questions << q.question;
+    }
+    EXPECT_GE(questions.size(), 30);
+    for (int target = 1; target <= questions.size(); ++target)  // every question can be drawn
+        EXPECT_EQ(SplitQuizLine(DrawQuizLine(f.fileName(), target).line).question, questions[target - 1]);
+}

@@ -1,0 +1,58 @@
+#include "FakeServices.h"
+
+void PrintTo(const Box& box, std::ostream* os)
+{
+    *os << "{" << box.title.toStdString() << " | " << box.text.toStdString() << " | kind " << static_cast<int>(box.kind) << "}";
+}
+
+Answer FakeServices::showMessage(const QString& title, const QString& text, MessageKind kind)
+{
+    boxes.push_back({title, text, kind});
+    if (onBox)
+        onBox(boxes.back());
+    if (kind != MessageKind::YesNoQuestion)
+        return Answer::Ok;
+    const Answer a = answers.empty() ? Answer::No : answers.front();
+    if (!answers.empty())
+        answers.pop_front();
+    return a;
+}
+
+void FakeServices::pause(int ms)
+{
+    pauses.push_back(ms);
+    if (onPause)
+        onPause(ms);
+    now += static_cast<float>(ms) / 1000.0f;
+}
+
+float FakeServices::randomFraction()
+{
+    if (fractions.empty())
+        return random.next();
+    const float r = fractions.front();
+    fractions.pop_front();
+    return r;
+}
+
+void FakeServices::endProgram()
+{
+    ended = true;
+    throw ProgramEnded{};
+}
+
+void FakeServices::scriptDigits(const char* digits)
+{
+    for (const char* d = digits; *d; ++d)
+        fractions.push_back(static_cast<float>(*d - '0') / 10.0f + 0.05f);
+}
+
+bool Ends(const std::function<void()>& code)
+{
+    try {
+        code();
+    } catch (const ProgramEnded&) {
+        return true;
+    }
+    return false;
+}

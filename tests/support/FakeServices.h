@@ -1,0 +1,64 @@
+#pragma once
+// Services for tests: message boxes are recorded and answered from a script, the clock
+// moves only when told (or by a pause), random numbers can be scripted, EndProgram throws.
+#include "runtime/Random.h"
+#include "runtime/Services.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+struct Box {
+    QString title;
+    QString text;
+    MessageKind kind = MessageKind::Plain;
+    bool operator==(const Box& o) const { return title == o.title && text == o.text && kind == o.kind; }
+};
+void PrintTo(const Box& box, std::ostream* os);
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+class FakeServices : public Services {
+public:
+    std::vector<Box> boxes;
+    std::deque<Answer> answers;  // for Yes/No questions; No, the default, when none is left
+    std::function<void(const Box&)> onBox;
+    std::function<QString(const QString& prompt)> onAskText;  // none: cancelled
+    float now = 36000.0f;  // 10:00:00; a pause moves it on
+    std::vector<int> pauses;
+    std::function<void(int ms)> onPause;
+    std::deque<float> fractions;  // scripted random draws, then the generator
+    RandomNumbers random;
+    int reseeds = 0;
+    int eventRounds = 0;
+    bool ended = false;
+    bool anotherInstance = false;
+    QString folder;
+    int screenWidth = 15360;  // 1024 × 768 pixels
+    int screenHeight = 11520;
+
+    Answer showMessage(const QString& title, const QString& text, MessageKind kind) override;
+    QString askText(const QString&, const QString& prompt) override { return onAskText ? onAskText(prompt) : QString(); }
+    float clockSeconds() override { return now; }
+    void pause(int ms) override;
+    void processEvents() override { ++eventRounds; }
+    void reseedRandom() override
+    {
+        ++reseeds;
+        random.reseed(now);
+    }
+    float randomFraction() override;
+    [[noreturn]] void endProgram() override;
+    bool anotherInstanceRunning() override { return anotherInstance; }
+    QString programFolder() override { return folder; }
+    int screenWidthTwips() override { return screenWidth; }
+    int screenHeightTwips() override { return screenHeight; }
+
+    // Scripts the digits that WholePart(RandomFraction() * 10) will give.
+    void scriptDigits(const char* digits);
+};
+
+// Runs code that must end the program; false when it returned instead.
+bool Ends(const std::function<void()>& code);

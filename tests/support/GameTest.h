@@ -1,0 +1,20 @@
+#pragma once
+// The fixture of every window test: a fresh game state, no windows, fake services and a
+// program folder of its own.
+#include "FolderTest.h"
+
+#include "rules/GameState.h"
+#include "runtime/gui/Harness.h"
+#include "windows/StartUp.h"
+#include "windows/Windows.h"
+
+class GameTest : public FolderTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Start-up in a folder with a quiz, then the title window's two seconds.
+    void startToMainWindow();
+    // ... and "いいえ".
+    void startRun();
+};

@@ -1,0 +1,194 @@
+// The cards and the three puzzle windows, beyond the straight road through them.
+#include "GameTest.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <stdexcept>
+
+class PuzzleWindows : public GameTest {
+protected:
+    // The puzzle window of the stage, as its card or the problem button opens it.
+    void open(int stage, const char* course)
+    {
+        ResetWindows();
+        fake.onPause = nullptr;
+        startRun();
+        G.course = course;
+        G.stage = static_cast<std::int16_t>(stage);
+        mainWindow->hide();
+        stage == 15 ? panelsWindow->show() : stage == 21 ? quizWindow->show() : stopwatchWindow->show();
+        fake.boxes.clear();
+        fake.pauses.clear();
+    }
+};
+
+TEST_F(PuzzleWindows, ACardTakesNoInputThenShowsItsPuzzleBeforeTheCoursesMessage)
+{
+    startRun();
+    mainWindow->onProblemClicked();
+    EXPECT_EQ(panelsCard->closeTimer.interval(), 5000);
+    QTest::mouseClick(panelsCard->clientArea(), Qt::LeftButton);
+    QTest::keyClick(panelsCard->widget(), Qt::Key_Return);
+    panelsCard->widget()->close();
+    EXPECT_TRUE(panelsCard->closeTimer.isRunning());
+    G.course = "ANOTHER";  // read when the card closes
+    fake.onBox = [&](const Box&) { EXPECT_TRUE(!panelsCard.isLoaded() && panelsWindow->isVisible()); };
+    RunAsHandler([] { panelsCard->onTimeUp(); });
+    EXPECT_EQ(fake.boxes.back(), (Box{"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}));
+}
+
+TEST_F(PuzzleWindows, ARedGridBeforeStartStillCountsAndStopStopsTheLimitFirst)
+{
+    open(15, "NORMAL");
+    for (int n : {1, 3, 7, 9, 5})  // all red
+        panelsWindow->onPanelClicked(n);
+    EXPECT_EQ(panelsWindow->panels[4].backColor(), kRed);
+    G.course = "ANOTHER";  // read when START is pressed
+    fake.scriptDigits("000000000");
+    panelsWindow->onStartClicked();
+    EXPECT_EQ(panelsWindow->panels[4].backColor(), kBlue);
+    EXPECT_EQ(panelsWindow->timeLimit.interval(), 10000);
+    EXPECT_TRUE(panelsWindow->stopButton.isEnabled());  // the scramble leaves STOP as it was
+    fake.onBox = [&](const Box&) { EXPECT_FALSE(panelsWindow->timeLimit.isRunning()); };
+    RunAsHandler([] { panelsWindow->onStopClicked(); });
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"GOOD!", "よろしい。次に行こうか", MessageKind::Information}}));
+    EXPECT_EQ(G.stage, 20);
+}
+
+TEST_F(PuzzleWindows, NinePanelTimeOutSendsThePlayerBackWithTheStageUnchanged)
+{
+    open(15, "NORMAL");
+    panelsWindow->onPanelClicked(1);
+    panelsWindow->onStartClicked();
+    EXPECT_EQ(panelsWindow->timeLimit.interval(), 20000);
+    fake.onBox = [&](const Box&) { EXPECT_TRUE(panelsWindow->startButton.isEnabled() && !panelsWindow->timeLimit.isRunning()); };
+    RunAsHandler([] { panelsWindow->onTimeUp(); });
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "もう一度やりなおしじゃ", MessageKind::Warning}}));
+    EXPECT_TRUE(!panelsWindow.isLoaded() && mainWindow->isVisible());
+    EXPECT_EQ(G.stage, 15);
+    panelsWindow->show();  // the next opening starts from scratch
+    for (const Label& panel : panelsWindow->panels)
+        EXPECT_EQ(panel.backColor(), kBlue);
+    EXPECT_TRUE(panelsWindow->startButton.isEnabled() && !panelsWindow->stopButton.isEnabled());
+    panelsWindow->widget()->close();  // the player's close request is ignored
+    EXPECT_TRUE(panelsWindow.isLoaded());
+}
+
+TEST_F(PuzzleWindows, AWrongAnswerOrATimeOutOrAFailureBringsTheQuizBackFresh)
+{
+    const std::pair<const char*, Box> rows[] = {
+        {"東京 ", {"Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning}},  // only the exact answer is right
+        {"timeout", {"時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning}},
+        {"failure", {"so bad!", "その回答は認識できません", MessageKind::Information}},
+    };
+    for (const auto& [typed, box] : rows) {
+        writeQuiz("日本の首都は？,東京");
+        open(21, "NORMAL");
+        quizWindow->onStartClicked();
+        EXPECT_EQ(quizWindow->questionLabel.text(), "日本の首都は？");
+        EXPECT_EQ(quizWindow->widget()->focusWidget(), quizWindow->answerButton.widget());
+        EXPECT_EQ(quizWindow->timeLimit.interval(), 5000);
+        fake.onAskText = [typed = std::string(typed)](const QString& prompt) {
+            EXPECT_FALSE(quizWindow->timeLimit.isRunning());  // no time limit while typing
+            EXPECT_TRUE(prompt.startsWith("制限時間無制限です\r\n 注）漢字で書くべきところは漢字で\r\n"));
+            if (typed == "failure")
+                throw std::runtime_error("the input failed");
+            return QString::fromStdString(typed);
+        };
+        QuizWindow* quiz = &*quizWindow;
+        RunAsHandler([&] { std::string(typed) == "timeout" ? quiz->onTimeUp() : quiz->onAnswerClicked(); });
+        EXPECT_EQ(fake.boxes, std::vector<Box>{box}) << typed;
+        ASSERT_TRUE(quizWindow.isLoaded());
+        EXPECT_NE(&*quizWindow, quiz);
+        EXPECT_TRUE(quizWindow->isVisible() && quizWindow->startButton.isVisible() && !quizWindow->answerButton.isVisible());
+        EXPECT_EQ(quizWindow->questionLabel.text() + QString::number(G.stage), "21");
+        EXPECT_FALSE(quizWindow->timeLimit.isRunning());
+    }
+}
+
+TEST_F(PuzzleWindows, AnEmptyAnswerIsRightWhenTheLineEndsAtItsComma)
+{
+    writeQuiz("答えのない問題,");
+    open(21, "NORMAL");
+    quizWindow->onStartClicked();
+    RunAsHandler([] { quizWindow->onAnswerClicked(); });  // the input box is cancelled
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"GOOD!", "ＯＫ。次へ進め", MessageKind::Information}}));
+    EXPECT_EQ(G.stage, 30);
+}
+
+TEST_F(PuzzleWindows, AQuizFileWithoutQuestionsOrGoneEndsTheGame)
+{
+    writeQuiz("# only a comment\n\nno comma here");
+    open(21, "NORMAL");
+    EXPECT_TRUE(Ends([] { quizWindow->onStartClicked(); }));
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop}}));
+    QFile::remove(path("NP2.DAT"));
+    fake.boxes.clear();
+    EXPECT_TRUE(Ends([] { quizWindow->onStartClicked(); }));
+    EXPECT_EQ(fake.boxes.front().title, ".DAT Don't Exist");
+}
+
+TEST_F(PuzzleWindows, AStopShowsTheTimeInTheVerdictsColourAndOnlyAPassOffersGo)
+{
+    struct Row {
+        float seconds;
+        const char* shown;
+        Color colour;
+        bool passed;
+    };
+    for (const Row& r : {Row{0.53f, "0.53 秒", kBlue, false}, Row{2.9f, "2.9 秒", kMagenta, true}, Row{3.01f, "3.01 秒", kRed, false}}) {
+        open(31, "NORMAL");
+        StopwatchWindow& w = *stopwatchWindow;
+        EXPECT_EQ(w.boundsLabel.text(), "STARTボタンを押してから 2.80秒～3.00秒");
+        fake.now = 100.0f;
+        w.onStartClicked();
+        EXPECT_EQ(w.widget()->focusWidget(), w.stopButton.widget());
+        EXPECT_FALSE(w.surrenderButton.isEnabled());
+        fake.now = 100.0f + r.seconds;
+        fake.onPause = [&](int) { EXPECT_TRUE(w.timeLabel.isVisible() && w.timeLabel.text() == r.shown); };
+        w.onStopClicked();
+        EXPECT_EQ(fake.pauses, std::vector<int>{500});
+        EXPECT_EQ(w.timeLabel.textColor(), r.colour);
+        EXPECT_FALSE(w.timeLimit.isRunning());
+        EXPECT_EQ(w.goButton.isVisible(), r.passed);
+        EXPECT_EQ(w.startButton.isVisible() && w.startButton.isEnabled(), !r.passed);
+        EXPECT_EQ(w.surrenderButton.isEnabled(), !r.passed);
+        EXPECT_TRUE(!r.passed || w.widget()->focusWidget() == w.goButton.widget());
+    }
+}
+
+TEST_F(PuzzleWindows, GoOnAnotherOnlyPutsTheStopwatchBack)
+{
+    open(31, "ANOTHER");
+    StopwatchWindow& w = *stopwatchWindow;
+    EXPECT_EQ(w.boundsLabel.text(), "STARTボタンを押してから 2.90秒～3.00秒");
+    w.onStartClicked();
+    fake.now += 2.95f;
+    w.onStopClicked();
+    w.onGoClicked();
+    EXPECT_EQ(fake.pauses, (std::vector<int>{500, 500}));
+    EXPECT_EQ(G.stage, 31);
+    EXPECT_TRUE(w.startButton.isVisible() && w.startButton.isEnabled() && w.stopButton.isVisible() && w.timeLabel.isVisible());
+    EXPECT_FALSE(w.stopButton.isEnabled() || w.goButton.isVisible() || w.surrenderButton.isEnabled());
+    EXPECT_EQ(w.widget()->focusWidget(), w.startButton.widget());
+}
+
+TEST_F(PuzzleWindows, StopwatchTimeOutIsATryAgainOnNormalAndTheWayThroughOnAnother)
+{
+    open(31, "NORMAL");
+    stopwatchWindow->onStartClicked();
+    stopwatchWindow->onTimeUp();
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "10秒もたってしまいました", MessageKind::Warning}}));
+    const StopwatchWindow& w = *stopwatchWindow;
+    EXPECT_TRUE(w.startButton.isEnabled() && w.surrenderButton.isEnabled());
+    EXPECT_FALSE(w.timeLimit.isRunning() || w.stopButton.isEnabled() || w.timeLabel.isVisible());
+
+    open(31, "ANOTHER");
+    stopwatchWindow->onStartClicked();
+    fake.onBox = [](const Box&) { EXPECT_FALSE(stopwatchWindow->timeLimit.isRunning()); };  // no second advance under the box
+    RunAsHandler([] { stopwatchWindow->onTimeUp(); });
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning}}));
+    EXPECT_EQ(G.stage, 40);
+    EXPECT_FALSE(stopwatchWindow.isLoaded());
+}

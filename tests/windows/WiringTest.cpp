@@ -1,0 +1,97 @@
+// A whole game played through Qt itself, with the mouse, the keyboard, the menus and the
+// timers, so that every handler is reached from the window system.
+#include "GameTest.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace {
+void Click(Control& c, Qt::KeyboardModifiers keys = Qt::NoModifier) { QTest::mouseClick(c.widget(), Qt::LeftButton, keys); }
+// A timer of the game, made to fire now through the event loop.
+void Fire(Timer& t) { t.start(1); }
+}  // namespace
+
+class Wiring : public GameTest {};
+
+TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
+{
+    writeQuiz("日本の首都は？,東京");
+    StartGame();
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left})  // title: ANOTHER, time attack
+        QTest::keyClick(titleWindow->widget(), k);
+    EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
+    Fire(titleWindow->handOverTimer);
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow.isLoaded() && !titleWindow.isLoaded(), 2000);
+    EXPECT_TRUE(G.titleKeys.down == 0 && G.titleKeys.left == 0);  // the main window starts the key runs afresh
+
+    fake.boxes.clear();
+    mainWindow->widget()->close();  // the close box
+    mainWindow->exitItem.action()->trigger();
+    EXPECT_EQ(fake.boxes.size(), 2u);
+    mainWindow->versionItem.action()->trigger();
+    Click(versionWindow->okButton);
+    EXPECT_FALSE(versionWindow.isLoaded());
+    QTest::keyClick(mainWindow->noButton.widget(), Qt::Key_Return);  // いいえ has the focus
+    EXPECT_EQ(mainWindow->caption(), "ぬるぴか");
+    for (int i : {1, 0, 0, 0, 1})
+        Click(mainWindow->exitButtons[static_cast<size_t>(i)]);
+    EXPECT_EQ(G.stage, 12);
+    mainWindow->surrenderItem.action()->trigger();  // declined
+    Click(mainWindow->surrenderButton);
+    EXPECT_EQ(fake.boxes.back().title, "降参？");
+    mainWindow->lockItem.action()->trigger();
+    mainWindow->attackItem.action()->trigger();
+    Click(mainWindow->problemButton);
+
+    Fire(panelsCard->closeTimer);
+    QTRY_VERIFY_WITH_TIMEOUT(panelsWindow.isLoaded() && !panelsCard.isLoaded(), 2000);
+    Click(panelsWindow->startButton);
+    EXPECT_TRUE(panelsWindow->timeLimit.isRunning());
+    for (int n : {1, 2, 4, 1, 2, 4})  // a click and its undoing, panel by panel
+        Click(panelsWindow->panels[static_cast<size_t>(n - 1)]);
+    fake.scriptDigits("000000000");
+    panelsWindow->startButton.setEnabled(true);
+    Click(panelsWindow->startButton);
+    for (int n : {1, 3, 7, 9, 5})
+        Click(panelsWindow->panels[static_cast<size_t>(n - 1)]);
+    Click(panelsWindow->stopButton);
+    EXPECT_EQ(G.stage, 20);
+
+    Click(mainWindow->problemButton);
+    Fire(quizCard->closeTimer);
+    QTRY_VERIFY_WITH_TIMEOUT(quizWindow.isLoaded(), 2000);
+    Click(quizWindow->startButton);
+    Fire(quizWindow->timeLimit);
+    QTRY_VERIFY_WITH_TIMEOUT(fake.boxes.back().title == "時間切れ", 2000);
+    Click(quizWindow->startButton);
+    Click(quizWindow->surrenderButton);
+    fake.onAskText = [](const QString&) { return QString("東京"); };
+    Click(quizWindow->answerButton);
+    EXPECT_EQ(G.stage, 30);
+
+    Click(mainWindow->problemButton);
+    Click(stopwatchWindow->startButton);
+    fake.now += 2.95f;
+    Click(stopwatchWindow->stopButton);
+    Click(stopwatchWindow->goButton);  // GO! on ANOTHER only puts the stopwatch back
+    Click(stopwatchWindow->surrenderButton);
+    Click(stopwatchWindow->startButton);
+    Fire(stopwatchWindow->timeLimit);
+    QTRY_VERIFY_WITH_TIMEOUT(G.stage == 40, 2000);
+
+    QTest::mouseClick(mainWindow->clientArea(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, QPoint(5, 5));
+    EXPECT_EQ(G.stage, 43);
+    Click(mainWindow->switchButton);
+    EXPECT_EQ(G.stage, 44);
+    Click(mainWindow->problemButton);
+    EXPECT_TRUE(fake.ended);
+    EXPECT_EQ(fake.boxes.back().title, "OK! GoTo Next");  // the ending shows no boxes
+}
+
+TEST_F(Wiring, YesOnTheOpeningQuestion)
+{
+    startToMainWindow();
+    Click(mainWindow->yesButton);
+    EXPECT_TRUE(fake.ended);
+    EXPECT_EQ(G.quitCount, 1);
+}

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTime>
 
@@ -61,6 +62,7 @@ QtServices::QtServices() { detail::SetEndRequestHandler(&EndNowIfPending); }
 
 Answer QtServices::showMessage(const QString& title, const QString& text, MessageKind kind)
 {
+    detail::UseGameIcon();
     QMessageBox box(detail::FrontWindow());
     box.setWindowTitle(title);
     box.setText(Lines(text));
@@ -87,6 +89,7 @@ Answer QtServices::showMessage(const QString& title, const QString& text, Messag
 
 QString QtServices::askText(const QString& title, const QString& prompt)
 {
+    detail::UseGameIcon();
     QInputDialog dialog(detail::FrontWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(Lines(prompt));
@@ -170,9 +173,9 @@ void PreferX11()
 
 void SetUpApplication()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (QApplication::style()->name() != QLatin1String("fusion"))
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(detail::ToQFont(FontSpec{}));
-    QApplication::setWindowIcon(GameIcon());
     QApplication::setQuitOnLastWindowClosed(false);  // hidden windows keep the game alive
 
     struct sigaction sa {};

@@ -175,17 +175,10 @@ protected:
 
 // ---- Control
 
-Control::Control(detail::ControlHost* owner, QWidget* widget) : widget_(widget), owner_(owner)
-{
-    owner_->adopt(this);
-    widget_->setFont(detail::ToQFont(font()));
-}
+// The font comes from the window unless the control is given one of its own.
+Control::Control(detail::ControlHost* owner, QWidget* widget) : widget_(widget), owner_(owner) {}
 
-Control::~Control()
-{
-    owner_->release(this);
-    delete widget_;
-}
+Control::~Control() { delete widget_; }
 
 bool Control::isVisible() const { return !widget_->isHidden(); }
 void Control::setVisible(bool on) { widget_->setVisible(on); }
@@ -230,11 +223,14 @@ void Control::setBackColor(Color c)
     backColor_ = c;
     applyColors();
 }
-void Control::applyColors()
+void Control::applyColors() { applyPalette(false); }
+void Control::applyPalette(bool withBackColor)
 {
     QPalette p = widget_->palette();
     p.setColor(QPalette::WindowText, detail::ToQColor(textColor_));
     p.setColor(QPalette::ButtonText, detail::ToQColor(textColor_));
+    if (withBackColor)
+        p.setColor(QPalette::Window, detail::ToQColor(backColor_));
     widget_->setPalette(p);
 }
 const FontSpec& Control::font() const { return ownFont_ ? font_ : owner_->hostFont(); }
@@ -252,7 +248,7 @@ void Control::setPointSize(double points)
 }
 void Control::applyFont()
 {
-    widget_->setFont(detail::ToQFont(font()));
+    widget_->setFont(detail::ToQFont(font_));
     applyGeometry();
 }
 
@@ -276,7 +272,8 @@ void Button::onPress(std::function<void(MouseButton, Modifiers)> handler)
 
 // ---- Label
 
-Label::Label(detail::ControlHost* owner) : Control(owner, new detail::LabelWidget(owner->hostArea())) { Label::applyColors(); }
+// Transparent and in the window's text colour until told otherwise.
+Label::Label(detail::ControlHost* owner) : Control(owner, new detail::LabelWidget(owner->hostArea())) {}
 QString Label::text() const { return static_cast<QLabel*>(widget_)->text(); }
 void Label::setText(const QString& text)
 {
@@ -295,10 +292,7 @@ void Label::setOpaque(bool on)
 }
 void Label::applyColors()
 {
-    Control::applyColors();
-    QPalette p = widget_->palette();
-    p.setColor(QPalette::Window, detail::ToQColor(backColor()));
-    widget_->setPalette(p);
+    applyPalette(true);
     widget_->setAutoFillBackground(opaque_);
 }
 void Label::setGrowToFit(bool on)
@@ -344,11 +338,8 @@ void Frame::setTitle(const QString& title)
 }
 void Frame::applyColors()
 {
-    Control::applyColors();
-    QPalette p = widget_->palette();
-    p.setColor(QPalette::Window, detail::ToQColor(backColor()));
-    widget_->setPalette(p);
-    widget_->setAutoFillBackground(true);
+    applyPalette(true);
+    widget_->setAutoFillBackground(true);  // a frame always paints its own colour
 }
 
 // ---- Menu

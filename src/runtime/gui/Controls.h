@@ -62,6 +62,7 @@ public:
 protected:
     Control(detail::ControlHost* owner, QWidget* widget);
     virtual void applyColors();
+    void applyPalette(bool withBackColor);
     virtual void applyGeometry();
     int width() const { return width_; }
     int height() const { return height_; }
@@ -69,7 +70,7 @@ protected:
     QWidget* widget_;
 
 private:
-    friend class Window;  // places the control and hands on the window's font
+    friend class Window;  // places the control
     void setGeometry(int left, int top, int width, int height);
     void applyFont();
 

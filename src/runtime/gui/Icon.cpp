@@ -4,6 +4,7 @@
 #include "runtime/gui/Controls.h"
 #include "runtime/gui/detail/QtBits.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -56,4 +57,13 @@ QIcon GameIcon()
     for (int size : {16, 32, 48, 64})
         icon.addPixmap(GameIconPixmap(size));
     return icon;
+}
+
+void detail::UseGameIcon()
+{
+    static bool used = false;
+    if (!used && qApp) {
+        used = true;
+        QApplication::setWindowIcon(GameIcon());
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "runtime/Services.h"
 #include "runtime/gui/Harness.h"
+#include "runtime/gui/Icon.h"
 #include "runtime/gui/detail/QtBits.h"
 #include "runtime/gui/detail/Registry.h"
 
@@ -230,6 +231,7 @@ Window::Window(const QString& objectName)
     window_ = new detail::WindowWidget(this);
     window_->setObjectName(objectName);
     client_ = new detail::ClientWidget(this, window_);
+    window_->setFont(detail::ToQFont(font_));
     setBorder(Border::Single, true);
     setBackColor(backColor_);
     applyGeometry();
@@ -345,6 +347,8 @@ void Window::show()
             setLeft((ScreenWidthTwips() - width_) / 2.0);
             setTop((ScreenHeightTwips() - height_) / 2.0);
         }
+        if (border_ == Border::Single)
+            detail::UseGameIcon();
         applyGeometry();
         window_->show();
         // Like a classic window, the first control in the tab order takes the focus.
@@ -391,8 +395,6 @@ QMenuBar* Window::hostMenuBar()
 void Window::menusChanged() { applyGeometry(); }
 
 void Window::adopt(Timer* t) { timers_.push_back(t); }
-void Window::adopt(Control* c) { controls_.push_back(c); }
-void Window::release(Control* c) { controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end()); }
 
 bool Window::closeFor(CloseReason reason)
 {
@@ -468,8 +470,7 @@ void Window::takeKeyboardWhenShown()
 void Window::setDefaultFont(const FontSpec& font)
 {
     font_ = font;
-    for (Control* c : controls_)
-        c->applyFont();
+    window_->setFont(detail::ToQFont(font));  // handed on to every control without a font of its own
 }
 
 void Window::place(Control& c, int left, int top, int width, int height) { placeIn(client_, c, left, top, width, height); }

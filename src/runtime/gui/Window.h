@@ -104,8 +104,6 @@ private:
     QWidget* hostArea() const override;
     QMenuBar* hostMenuBar() override;
     const FontSpec& hostFont() const override { return font_; }
-    void adopt(Control* c) override;
-    void release(Control* c) override;
     void adopt(Timer* t) override;
     void menusChanged() override;
 
@@ -134,7 +132,6 @@ private:
     FontSpec font_;
     Control* lastPlaced_ = nullptr;
     std::vector<Timer*> timers_;
-    std::vector<Control*> controls_;
 };
 
 // The one slot of a window class: empty until first use, emptied again when it closes.

@@ -28,9 +28,7 @@ private:
     virtual QWidget* hostArea() const = 0;      // where new controls live until placed
     virtual QMenuBar* hostMenuBar() = 0;        // made on first use
     virtual const FontSpec& hostFont() const = 0;  // for controls without a font of their own
-    virtual void adopt(Control* c) = 0;
-    virtual void release(Control* c) = 0;
-    virtual void adopt(Timer* t) = 0;
+    virtual void adopt(Timer* t) = 0;        // stopped when the window closes
     virtual void menusChanged() = 0;
 };
 

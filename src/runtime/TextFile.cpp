@@ -7,7 +7,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,42 +51,6 @@ std::string Convert(const char* to, const char* from, const std::string& in, con
     return out;
 }
 
-bool ValidUtf8(const std::string& s)
-{
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        size_t n = 0;
-        unsigned min = 0;
-        unsigned cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((c & 0xE0) == 0xC0) {
-            n = 1; cp = c & 0x1F; min = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            n = 2; cp = c & 0x0F; min = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            n = 3; cp = c & 0x07; min = 0x10000;
-        } else {
-            return false;
-        }
-        for (size_t k = 1; k <= n; ++k) {
-            if (i + k >= s.size())
-                return false;
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += n + 1;
-    }
-    return true;
-}
-
 }  // namespace
 
 QString DecodeCp932(const std::string& bytes)
@@ -98,17 +67,6 @@ std::string EncodeCp932(const QString& text)
 
 bool ValidCp932(const QString& text) { return DecodeCp932(EncodeCp932(text)) == text; }
 
-QString DecodeTextFile(const std::string& bytes)
-{
-    if (ValidUtf8(bytes)) {
-        // The decoder drops one byte-order mark at the start; a second one is text.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        return utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    }
-    return DecodeCp932(bytes);
-}
-
-
 TextFileWriter::TextFileWriter(QString path) : path_(std::move(path)) {}
 
 void TextFileWriter::writeLine(const QString& line)
@@ -119,36 +77,163 @@ void TextFileWriter::writeLine(const QString& line)
 
 bool TextFileWriter::close() { return ReplaceFile(QFile::encodeName(path_).toStdString(), bytes_); }
 
+namespace {
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+bool ReadSome(int fd, char* into, std::size_t size, std::size_t& got, off_t at = -1)
+{
+    for (;;) {
+        const ssize_t n = at < 0 ? ::read(fd, into, size) : ::pread(fd, into, size, at);
+        if (n >= 0) {
+            got = static_cast<std::size_t>(n);
+            return true;
+        }
+        if (errno != EINTR)
+            return false;
+    }
+}
+}  // namespace
+
+TextFileReader::TextFileReader() : buffer_(new char[kBufferSize]) {}
+
+TextFileReader::~TextFileReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
 bool TextFileReader::open(const QString& path)
 {
-    std::string bytes;
-    lines_.clear();
-    next_ = 0;
-    if (!ReadWholeFile(QFile::encodeName(path).toStdString(), bytes))
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
         return false;
-    const QString text = DecodeTextFile(bytes);
-    int start = 0;
-    const int n = static_cast<int>(text.size());
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines_.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        return false;
     }
-    if (start < n)
-        lines_.append(text.mid(start));
     return true;
 }
 
-bool TextFileReader::atEnd() const { return next_ >= lines_.size(); }
-
-QString TextFileReader::readLine() { return atEnd() ? QString() : lines_.at(next_++); }
-
-void TextFileReader::close()
+bool TextFileReader::fill()
 {
-    lines_.clear();
-    next_ = 0;
+    begin_ = end_ = 0;
+    if (atEnd_ || failed_ || fd_ < 0)
+        return false;
+    std::size_t got = 0;
+    if (!ReadSome(fd_, buffer_.get(), kBufferSize, got)) {
+        failed_ = true;
+        return false;
+    }
+    if (got == 0) {
+        atEnd_ = true;
+        return false;
+    }
+    end_ = got;
+    // checked already when isUtf8() looked ahead
+    const long long from = std::max(readBytes_, checkedBytes_);
+    readBytes_ += static_cast<long long>(got);
+    if (!invalid_ && readBytes_ > from)
+        check(buffer_.get() + (from - (readBytes_ - static_cast<long long>(got))), static_cast<std::size_t>(readBytes_ - from));
+    return true;
+}
+
+bool TextFileReader::readLine(const std::function<void(const char*, std::size_t)>& take)
+{
+    if (begin_ == end_ && !fill())
+        return false;
+    if (pendingCr_) {
+        pendingCr_ = false;
+        if (buffer_[begin_] == '\n' && ++begin_ == end_ && !fill())
+            return false;
+    }
+    for (;;) {
+        const char* start = buffer_.get() + begin_;
+        const std::size_t left = end_ - begin_;
+        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', lf ? static_cast<std::size_t>(lf - start) : left));
+        const char* stop = cr ? cr : lf;
+        if (stop) {
+            if (stop > start)
+                take(start, static_cast<std::size_t>(stop - start));
+            begin_ += static_cast<std::size_t>(stop - start) + 1;
+            pendingCr_ = stop == cr;
+            return true;
+        }
+        take(start, left);
+        if (!fill())
+            return !failed_;  // the last line has no end
+    }
+}
+
+namespace {
+// How many bytes the UTF-8 sequence that starts with this byte has (1 for anything that
+// cannot start one: the check then finds it wrong).
+std::size_t SequenceLength(unsigned char c)
+{
+    return c >= 0xF0 && c <= 0xF7 ? 4 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xC0 && c <= 0xDF ? 2 : 1;
+}
+
+bool IsUtf8(const char* bytes, std::size_t count) { return QByteArrayView(bytes, static_cast<qsizetype>(count)).isValidUtf8(); }
+}  // namespace
+
+void TextFileReader::check(const char* bytes, std::size_t count)
+{
+    checkedBytes_ += static_cast<long long>(count);
+    // A sequence cut by the end of the last piece is finished with the start of this one.
+    if (!unfinished_.empty()) {
+        const std::size_t missing = SequenceLength(static_cast<unsigned char>(unfinished_[0])) - unfinished_.size();
+        const std::size_t taken = std::min(missing, count);
+        unfinished_.append(bytes, taken);
+        bytes += taken;
+        count -= taken;
+        if (taken < missing)
+            return;
+        invalid_ = !IsUtf8(unfinished_.data(), unfinished_.size());
+        unfinished_.clear();
+    }
+    // A sequence cut by the end of this piece waits for the next one.
+    std::size_t whole = count;
+    for (std::size_t back = 1; back <= 3 && back <= count; ++back) {
+        const auto c = static_cast<unsigned char>(bytes[count - back]);
+        if ((c & 0xC0) == 0x80)
+            continue;  // a continuation byte: look further back for its start
+        if (SequenceLength(c) > back) {
+            whole = count - back;
+            unfinished_.assign(bytes + whole, back);
+        }
+        break;
+    }
+    invalid_ = invalid_ || !IsUtf8(bytes, whole);
+}
+
+bool TextFileReader::isUtf8()
+{
+    // The rest of the file, from where reading has got to, is checked without disturbing it.
+    std::unique_ptr<char[]> ahead;
+    while (!invalid_ && !atEnd_ && !failed_ && fd_ >= 0) {
+        if (!ahead)
+            ahead.reset(new char[kBufferSize]);
+        std::size_t got = 0;
+        if (!ReadSome(fd_, ahead.get(), kBufferSize, got, static_cast<off_t>(checkedBytes_))) {
+            failed_ = true;
+            break;
+        }
+        if (got == 0)
+            break;
+        check(ahead.get(), got);
+    }
+    return !invalid_ && unfinished_.empty();
+}
+
+QString TextFileReader::decode(const std::string& lineBytes, bool firstLine)
+{
+    if (!isUtf8())
+        return DecodeCp932(lineBytes);
+    // Only the file's very first bytes can be a mark to drop; anywhere else it is text.
+    const auto flags = firstLine ? QStringConverter::Flag::Stateless
+                                 : QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+    QStringDecoder utf8(QStringDecoder::Utf8, flags);
+    return utf8.decode(QByteArrayView(lineBytes.data(), static_cast<qsizetype>(lineBytes.size())));
 }

@@ -57,6 +57,21 @@ TEST_F(QuizDrawTest, TheTargetWrapsRoundTheQuestionsAndALongFileIsReadOnce)
     EXPECT_EQ(draw(99).reads, 1);
 }
 
+TEST_F(QuizDrawTest, TheDrawnLineIsDecodedAsTheWholeFileIsAndMayBeLongerThanAnyBuffer)
+{
+    const std::string longLine = "長い," + std::string(300000, 'a');
+    // UTF-8 up to and well past the drawn line; a byte further on makes it CP932
+    writeFile("NP2.DAT", "# UTF-8?\n答え,です\n" + longLine + "\n\x82\xA0,x\n");
+    EXPECT_EQ(draw(1).line, DecodeCp932("答え,です"));
+    EXPECT_EQ(draw(1).reads, 1);
+    EXPECT_EQ(draw(2).line.size(), DecodeCp932(longLine).size());
+    writeFile("NP2.DAT", "\xEF\xBB\xBF#comment,\n答え,です\n" + longLine);  // the mark of a UTF-8 file is dropped
+    EXPECT_EQ(draw(1).line, "答え,です");
+    EXPECT_EQ(draw(2).line, QString::fromStdString(longLine));
+    writeFile("NP2.DAT", "\xEF\xBB\xBF#comment,\n\x82\xA0,x\n");  // in CP932 it is text: a question
+    EXPECT_EQ(draw(1).line, DecodeCp932("\xEF\xBB\xBF#comment,"));
+}
+
 TEST_F(QuizDrawTest, AFileWithoutQuestionsOrUnreadableGivesNoLine)
 {
     writeQuiz("# only comments\n\nand a line without comma");

@@ -7,14 +7,19 @@
 
 class TextFiles : public FolderTest {
 protected:
+    // Every line of a file as the reader gives it, decoded.
     QStringList lines(const QString& name)
     {
         TextFileReader r;
-        QStringList all;
         if (!r.open(path(name)))
             return {"<cannot open>"};
-        while (!r.atEnd())
-            all << r.readLine();
+        std::vector<std::string> raw;
+        std::string line;
+        while (r.readLine([&line](const char* b, std::size_t n) { line.append(b, n); }))
+            raw.push_back(std::exchange(line, std::string()));
+        QStringList all;
+        for (const std::string& bytes : raw)
+            all << r.decode(bytes, all.isEmpty());
         return all;
     }
 };
@@ -34,15 +39,31 @@ TEST_F(TextFiles, WritesCp932WithCrLf)
 
 TEST_F(TextFiles, ReadsCp932OrUtf8LinesWithoutTheirEnds)
 {
-    writeFile("in.txt", "\xB8\xD8\xB1,\x93\x9A\r\nsecond\nthird\rlast");
-    EXPECT_EQ(lines("in.txt"), (QStringList{"ｸﾘｱ,答", "second", "third", "last"}));
+    writeFile("in.txt", "\xB8\xD8\xB1,\x93\x9A\r\nsecond\nthird\r\rlast");
+    EXPECT_EQ(lines("in.txt"), (QStringList{"ｸﾘｱ,答", "second", "third", "", "last"}));
     for (const std::string& mark : {std::string(), std::string("\xEF\xBB\xBF")}) {
-        writeFile("in.txt", mark + "日本の首都は？,東京\r\n");
-        EXPECT_EQ(lines("in.txt"), QStringList{"日本の首都は？,東京"});
+        writeFile("in.txt", mark + "日本の首都は？,東京\r\n\xEF\xBB\xBF#\r\n");  // a second mark is text
+        EXPECT_EQ(lines("in.txt"), (QStringList{"日本の首都は？,東京", QString(QChar(0xFEFF)) + "#"}));
     }
-    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF\xEF\xBB\xBF#"), QString(QChar(0xFEFF)) + "#");  // a second mark is text
     writeFile("in.txt", "a\x82\r\nb\xFF,c\r\n");  // bytes that are no character do not stop the reading
     EXPECT_EQ(lines("in.txt").value(1), QString("b") + QChar(0xFFFD) + ",c");
+}
+
+TEST_F(TextFiles, AFileIsUtf8OnlyWhenAllOfItIsAndLinesLongerThanAnyBufferAreWhole)
+{
+    // valid UTF-8 up to well past the first buffer, then a byte that is not
+    std::string text = "問題,答え\n" + std::string(200000, 'x') + "\r\n";
+    writeFile("in.txt", text + "\x82\xA0\n");
+    QStringList all = lines("in.txt");
+    EXPECT_EQ(all.value(0), DecodeCp932("問題,答え"));  // read as CP932, decided after the first line
+    EXPECT_EQ(all.value(1).size(), 200000);
+    EXPECT_EQ(all.value(2), "あ");
+    writeFile("in.txt", text);
+    EXPECT_EQ(lines("in.txt").value(0), "問題,答え");
+    // characters of three and four bytes cut by every buffer's end
+    const QString many = QString("あ😀").repeated(30000);
+    writeFile("in.txt", many.toStdString() + "\n");
+    EXPECT_EQ(lines("in.txt"), QStringList{many});
 }
 
 TEST_F(TextFiles, OnlyOrdinaryFilesCanBeOpenedOrFound)

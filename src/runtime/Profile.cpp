@@ -72,10 +72,10 @@ Parsed Parse(const std::string& text)
     const std::string t = Trim(text);
     if (t.empty())
         return p;
-    if (t[0] == '[') {
-        const auto close = t.find(']');
+    const auto close = t.find(']');
+    if (t[0] == '[' && close != std::string::npos) {  // without its "]" it opens no section
         p.kind = Parsed::Section;
-        p.name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+        p.name = Trim(t.substr(1, close - 1));
         return p;
     }
     p.kind = Parsed::Entry;
@@ -251,7 +251,10 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
         } else {
             const Line entry{std::string(key) + "=" + value, "\r\n"};
             if (at != std::string::npos) {
-                lines[at] = entry;
+                const Parsed p = Parse(lines[at].text);
+                if (p.hasValue && Unquote(p.value) == value)
+                    return true;  // the value it already has: the file stays as it is, byte for byte
+                lines[at] = Line{p.name + "=" + value, "\r\n"};  // in the file's own spelling of the name
             } else if (r.begin != std::string::npos) {
                 // after the section's last non-blank line, so a blank separator stays in place
                 size_t insertAt = r.begin;

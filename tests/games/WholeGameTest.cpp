@@ -57,6 +57,7 @@ protected:
             panelsWindow->onPanelClicked(n);
         RunAsHandler([] { panelsWindow->onStopClicked(); });
         ASSERT_EQ(G.stage, 20);
+        expectAdvanced(panelsWindow, Rgb(113, 62, 73), "問題２");
     }
     void openQuiz()
     {
@@ -70,6 +71,7 @@ protected:
         fake.onAskText = [](const QString&) { return QString("東京"); };
         RunAsHandler([] { quizWindow->onAnswerClicked(); });
         ASSERT_EQ(G.stage, 30);
+        expectAdvanced(quizWindow, Rgb(13, 24, 115), "問題３");
     }
     void solveStopwatch()
     {
@@ -84,6 +86,19 @@ protected:
             RunAsHandler([] { stopwatchWindow->onGoClicked(); });
         }
         ASSERT_EQ(G.stage, 40);
+        expectAdvanced(stopwatchWindow, Rgb(86, 124, 51), "終了");
+    }
+    // The puzzle window has gone (closed, not hidden) and the main window is back in the
+    // colour of the stage, without exits, with 降参 offered and the problem button naming
+    // the next step; at the last stage it is not pressable and the switch is offered.
+    void expectAdvanced(const WindowSlotBase& puzzle, Color colour, const char* problem)
+    {
+        const MainWindow& w = *mainWindow;
+        const bool last = G.stage == 40;
+        EXPECT_FALSE(puzzle.isLoaded());
+        EXPECT_TRUE(w.isVisible() && w.backColor() == colour && w.caption() == "ぬるぴか" && w.problemButton.text() == problem);
+        EXPECT_EQ(Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.switchButton}), last ? "0011" : "0010");
+        EXPECT_EQ(Enabled({&w.surrenderButton, &w.problemButton, &w.switchButton}), last ? "101" : "111");
     }
     void lastTrick()
     {
@@ -113,8 +128,6 @@ protected:
     std::vector<QString> captions;  // the main window's caption at every pause
 };
 
-const std::string kCountsBackToZero = WithLine(WithLine(RecordFile(), "Kaisu = 0", "Kaisu=0"), "Kaisu = 0", "Kaisu=0");
-
 }  // namespace
 
 TEST_F(WholeGame, NormalWithoutTimeAttack)
@@ -127,40 +140,67 @@ TEST_F(WholeGame, NormalWithoutTimeAttack)
     EXPECT_EQ(captions, (std::vector<QString>{"ぬるぴか ２", "ぬるぴか", "こんぐらちゅれーしょんず！", "おしまいっ♪",
                                               "おしまいっ♪", "それでは", "結果発表", "結果発表", "結果発表"}));
     EXPECT_EQ(fake.pauses, (std::vector<int>{1000, 500, 3000, 3000, 3000, 3000, 3000, 3000, 3000}));
-    EXPECT_EQ(readFile("NP2.INI"), kCountsBackToZero);
+    EXPECT_EQ(readFile("NP2.INI"), RecordFile());  // both counts were 0 already: not a byte changed
 }
 
-TEST_F(WholeGame, AnotherWithTimeAttackSetsANewBestTime)
+// Each screen of the ending as "caption|upper line|lower line|its colour and size".
+class Ending : public WholeGame {
+protected:
+    void SetUp() override
+    {
+        WholeGame::SetUp();
+        fake.onPause = [this](int ms) {
+            if (ms != 3000)
+                return;
+            const MainWindow& w = *mainWindow;
+            const QString colour = w.lowerLine.textColor() == kBlue ? "blue" : w.lowerLine.textColor() == kCyan ? "cyan" : "?";
+            screens << QString("%1|%2|%3|%4 %5")
+                           .arg(w.caption(), w.upperLine.isVisible() ? w.upperLine.text() : "-", w.lowerLine.text(), colour)
+                           .arg(w.lowerLine.pointSize());
+            // the whole result line is readable on one line, centred, and below the upper one
+            const QWidget* lower = w.lowerLine.widget();
+            const int width = w.clientArea()->width();
+            EXPECT_TRUE(lower->x() >= 0 && lower->x() + lower->width() <= width);
+            EXPECT_LE(std::abs(lower->x() + lower->width() / 2 - width / 2), 1);
+            EXPECT_LT(lower->height(), 2 * lower->fontMetrics().height());
+            EXPECT_GE(lower->y(), w.upperLine.widget()->geometry().bottom());
+            EXPECT_EQ(Shown({&w.problemButton, &w.surrenderButton, &w.switchButton}), "000");
+            EXPECT_FALSE(w.fileMenu.isVisible() || w.helpMenu.isVisible() || w.blankMenu.isVisible());
+        };
+    }
+    QStringList screens;
+};
+
+TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsTheCounts)
 {
-    std::vector<QString> results;
-    fake.onPause = [&](int) {
-        if (mainWindow->lowerLine.pointSize() == 28)
-            results.push_back(mainWindow->lowerLine.text());
-    };
+    writeFile("NP2.INI", RecordFile(2, 1, "50", "98.5"));
     title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
     EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
-    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 9999 秒");
+    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 98.5 秒");  // the course's own
+    fake.eventRounds = 0;
     playToTheEnd();
     EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です"},
                                             {"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}, kPanelsOk,
                                             kQuizStart, kQuizOk, {"OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning}}));
     // the run: 1 s pause before the clock, then ten seconds of stopwatch, then the minute
-    EXPECT_EQ(results, (std::vector<QString>{"神", "70 秒", "9999 秒 → 70 秒", "お・わ・り"}));
-    EXPECT_EQ(readFile("NP2.INI"), WithLine(kCountsBackToZero, "[A_Time]\r\n1st = 9999", "[A_Time]\r\n1st=70"));
+    EXPECT_EQ(screens, (QStringList{"こんぐらちゅれーしょんず！|おめでとうございますっ！|というか、お疲れ様でした(？)|blue 16",
+                                    "おしまいっ♪|-|今回はいかがでしたか？|cyan 16", "おしまいっ♪|-|楽しんでいただけましたか？|cyan 16",
+                                    "それでは|-|また次回！（があれば(笑)）|cyan 16", "結果発表|ちなみに降参した回数は|2 回でした|cyan 16",
+                                    "結果発表|あなたのレベルは|弱気なゲーマー|blue 28", "結果発表|クリア所要時間は|70 秒|blue 28",
+                                    "結果発表|記録更新！|98.5 秒 → 70 秒|blue 28", "結果発表|-|お・わ・り|blue 28"}));
+    EXPECT_EQ(fake.eventRounds, 7);
+    EXPECT_FALSE(mainWindow.isLoaded());  // the closing close is not refused
+    const std::string counted = WithLine(WithLine(RecordFile(0, 0, "50", "98.5"), "Kaisu = 0", "Kaisu=0"), "Kaisu = 0", "Kaisu=0");
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(counted, "[A_Time]\r\n1st = 98.5", "[A_Time]\r\n1st=70"));
 }
 
-TEST_F(WholeGame, EarlierQuitsAndSurrendersMakeTheLevelWordThenGoBackToZero)
+TEST_F(Ending, AnEqualTimeIsNoRecord)
 {
-    writeFile("NP2.INI", RecordFile(5, 2));
-    QString level;
-    fake.onPause = [&](int) {
-        if (mainWindow->upperLine.isVisible() && mainWindow->upperLine.text() == "あなたのレベルは")
-            level = mainWindow->lowerLine.text();
-    };
-    title();
+    writeFile("NP2.INI", RecordFile(0, 0, "9999", "70"));
+    title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
     playToTheEnd();
-    EXPECT_EQ(level, "臆病者な一般人");
-    EXPECT_EQ(readFile("NP2.INI"), WithLine(WithLine(RecordFile(5, 2), "Kaisu = 5", "Kaisu=0"), "Kaisu = 2", "Kaisu=0"));
+    EXPECT_EQ(screens.mid(6), (QStringList{"結果発表|クリア所要時間は|70 秒|blue 28", "結果発表|-|お・わ・り|blue 28"}));
+    EXPECT_NE(readFile("NP2.INI").find("[A_Time]\r\n1st = 70"), std::string::npos);
 }
 
 TEST_F(WholeGame, QuittingAtTheOpeningCountsAcrossStarts)

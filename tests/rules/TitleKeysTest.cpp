@@ -32,7 +32,7 @@ TEST_P(TitleKeys, ChooseCourseAndTimeAttack)
 INSTANTIATE_TEST_SUITE_P(TitleWindow, TitleKeys,
                          ::testing::Values(KeyRun{"", "NORMAL", false}, KeyRun{"DD", "ANOTHER", false},
                                            KeyRun{"DDD", "ANOTHER", false}, KeyRun{"DUD", "NORMAL", false},
-                                           KeyRun{"DDUUUU", "NORMAL", false}, KeyRun{"DDUUU", "ANOTHER", false},
+                                           KeyRun{"DDUUUU", "NORMAL", false}, KeyRun{"DDUUU", "ANOTHER", false}, KeyRun{"UUUDDU", "ANOTHER", false},
                                            KeyRun{"DxD", "ANOTHER", false}, KeyRun{"LL", "NORMAL", true},
                                            KeyRun{"LLL", "NORMAL", true}, KeyRun{"LLLL", "NORMAL", false},
                                            KeyRun{"LLLLLL", "NORMAL", true}, KeyRun{"LRL", "NORMAL", false},

@@ -68,6 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Read{"[s]\r\nk=123456789\r\n", "s", "k", "", 1},
                       Read{"[A]\nk=5\n[B]\nk=6", "B", "k", "6", 256},  // LF only
                       Read{"[A]\rk=5\r[B]\rk=6", "A", "k", "5", 256},  // CR only
+                      Read{"[A]\r\nk=1\r\n[open\r\nm=2\r\n", "A", "m", "2", 256},  // "[" alone opens no section
                       Read{"", "A", "k", "(default)", 256}));
 
 TEST_F(Profile, DefaultsLoseTrailingBlanksAndAMissingFileGivesTheDefault)
@@ -76,13 +77,14 @@ TEST_F(Profile, DefaultsLoseTrailingBlanksAndAMissingFileGivesTheDefault)
     EXPECT_EQ(get("Kousan", "Kaisu", "dflt   "), "dflt");
 }
 
-TEST_F(Profile, WritingRewritesOnlyThatLine)
+TEST_F(Profile, WritingRewritesOnlyThatLineInTheFilesOwnSpellingAndOnlyForANewValue)
 {
     writeFile("NP2.INI", RecordFile());
-    ASSERT_TRUE(put("Tyutai", "Kaisu", "5"));
+    ASSERT_TRUE(put("Tyutai", "Kaisu", "0"));
+    EXPECT_EQ(readFile("NP2.INI"), RecordFile());  // the value it already has: not a byte changed
+    ASSERT_TRUE(put("TYUTAI", "kaisu", "5"));
     EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=5"));
-    EXPECT_EQ(get("Tyutai", "Kaisu"), "5");
-    EXPECT_EQ(get("Kousan", "Kaisu"), "0");
+    EXPECT_EQ(get("Tyutai", "Kaisu") + get("Kousan", "Kaisu"), "50");
 }
 
 TEST_F(Profile, NewKeysAndSectionsGoToTheEnd)
@@ -92,12 +94,6 @@ TEST_F(Profile, NewKeysAndSectionsGoToTheEnd)
     ASSERT_TRUE(put("B", "w", "4"));
     ASSERT_TRUE(put("C", "v", "5"));
     EXPECT_EQ(readFile("NP2.INI"), "; note\r\n[A]\r\nx = 1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=5\r\n");
-}
-
-TEST_F(Profile, CreatesAMissingFile)
-{
-    ASSERT_TRUE(put("N_Time", "1st", "12.5"));
-    EXPECT_EQ(readFile("NP2.INI"), "[N_Time]\r\n1st=12.5\r\n");
 }
 
 TEST_F(Profile, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile)

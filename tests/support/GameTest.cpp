@@ -29,3 +29,19 @@ void GameTest::startRun()
     startToMainWindow();
     mainWindow->onNoClicked();
 }
+
+std::string Shown(std::initializer_list<const Control*> controls)
+{
+    std::string s;
+    for (const Control* c : controls)
+        s += c->isVisible() ? '1' : '0';
+    return s;
+}
+
+std::string Enabled(std::initializer_list<const Control*> controls)
+{
+    std::string s;
+    for (const Control* c : controls)
+        s += c->isEnabled() ? '1' : '0';
+    return s;
+}

@@ -18,3 +18,7 @@ protected:
     // ... and "いいえ".
     void startRun();
 };
+
+// "1" for each shown control, "0" for each hidden one; the same for enabled ones.
+std::string Shown(std::initializer_list<const Control*> controls);
+std::string Enabled(std::initializer_list<const Control*> controls);

@@ -23,7 +23,9 @@ public:
         button.onClick([this] { ++clicks; });
     }
     Button button{this};
+    Timer ticker{this};
     int clicks = 0;
+    int closeRequests = 0;
     std::vector<std::pair<Key, Modifiers>> keys;
     void sizeAsPanels() { centerOnScreen(3405, 3210); }
     void sizeAsTitle()
@@ -34,6 +36,11 @@ public:
 
 protected:
     void keyReleased(Key key, Modifiers modifiers) override { keys.emplace_back(key, modifiers); }
+    bool mayClose(CloseReason) override
+    {
+        ++closeRequests;
+        return false;
+    }
 };
 
 WindowSlot<SampleWindow> sample;
@@ -90,6 +97,32 @@ TEST_F(WindowLayer, ADoubleClickIsOneClickAndEnterOrSpacePressTheFocusedButton)
     QTest::keyClick(b, Qt::Key_Return);
     QTest::keyClick(b, Qt::Key_Space);
     EXPECT_EQ(sample->clicks, 3);
+}
+
+TEST_F(WindowLayer, ADisabledWindowTakesNoInputAndNoCloseRequest)
+{
+    sample->setEnabled(false);
+    QTest::mouseClick(sample->button.widget(), Qt::LeftButton);
+    sample->widget()->close();
+    EXPECT_EQ(sample->clicks + sample->closeRequests, 0);
+    sample->setEnabled(true);
+    sample->widget()->close();
+    EXPECT_EQ(sample->closeRequests, 1);
+}
+
+TEST_F(WindowLayer, ATimersHandlerIsNotEnteredAgainWhileItRuns)
+{
+    int entered = 0, running = 0;
+    sample->ticker.onTimeout([&] {
+        ++entered;
+        EXPECT_EQ(++running, 1);
+        QTest::qWait(60);  // as a message box would: the event loop runs on, the timer fires again
+        --running;
+        sample->ticker.stop();
+    });
+    sample->ticker.start(10);
+    QTRY_VERIFY_WITH_TIMEOUT(entered > 0 && running == 0, 2000);
+    EXPECT_EQ(entered, 1);
 }
 
 TEST(RealBoxes, JapaneseButtonsNoTheDefaultOfAQuestionAndCancelGivesTheEmptyText)

@@ -1,5 +1,6 @@
 #include "runtime/Files.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -173,4 +174,14 @@ bool IsOrdinaryFile(const QString& path)
 {
     const QFileInfo info(path);
     return !path.isEmpty() && info.exists() && info.isFile();
+}
+
+bool MakePrivateFolder(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(path);
+    for (int slash = folder.indexOf('/', 1); slash > 0; slash = folder.indexOf('/', slash + 1))
+        ::mkdir(folder.left(slash).constData(), 0700);
+    ::mkdir(folder.constData(), 0700);
+    struct stat st {};
+    return ::stat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }

@@ -15,6 +15,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // True when an ordinary file (not a folder) is at the path.
 bool IsOrdinaryFile(const QString& path);
 
+// Makes a folder that only its owner may enter (mode 0700), with any missing parents;
+// false when it is not there afterwards.
+bool MakePrivateFolder(const QString& path);
+
 namespace detail {
 // For the program's ending signals: set while a replacement is under way, and a handler
 // called when it is over, so that an ending signal can wait for the rename.

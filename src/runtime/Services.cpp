@@ -28,7 +28,8 @@ void EndProgram()
     Current().endProgram();
     std::abort();  // not reached: endProgram never returns
 }
-bool AnotherInstanceRunning() { return Current().anotherInstanceRunning(); }
+bool AnotherInstanceRunning(const QString& folder) { return Current().anotherInstanceRunning(folder); }
 QString ProgramFolder() { return Current().programFolder(); }
+QString UserDataFolder() { return Current().userDataFolder(); }
 int ScreenWidthTwips() { return Current().screenWidthTwips(); }
 int ScreenHeightTwips() { return Current().screenHeightTwips(); }

@@ -29,8 +29,10 @@ public:
     virtual void reseedRandom() = 0;
     virtual float randomFraction() = 0;  // [0, 1)
     [[noreturn]] virtual void endProgram() = 0;
-    virtual bool anotherInstanceRunning() = 0;
+    // One game at a time per folder: true when another game holds it, else this one does.
+    virtual bool anotherInstanceRunning(const QString& folder) = 0;
     virtual QString programFolder() = 0;
+    virtual QString userDataFolder() = 0;  // for the player's own files: $XDG_DATA_HOME, ~/.local/share
     virtual int screenWidthTwips() = 0;
     virtual int screenHeightTwips() = 0;
 };
@@ -56,7 +58,8 @@ void ProcessEvents();
 void ReseedRandom();
 float RandomFraction();
 [[noreturn]] void EndProgram();
-bool AnotherInstanceRunning();
+bool AnotherInstanceRunning(const QString& folder);
 QString ProgramFolder();
+QString UserDataFolder();
 int ScreenWidthTwips();
 int ScreenHeightTwips();

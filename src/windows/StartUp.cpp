@@ -1,5 +1,6 @@
 #include "windows/StartUp.h"
 
+#include "rules/FileLayout.h"
 #include "rules/GameState.h"
 #include "rules/Records.h"
 #include "runtime/Files.h"
@@ -7,23 +8,18 @@
 #include "windows/GameFiles.h"
 #include "windows/Windows.h"
 
-namespace {
-QString InFolder(const QString& folder, const QString& name)
-{
-    // the folder ends with a separator only at the root of the file system
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-}  // namespace
-
 void StartGame()
 {
     G.versionText = "0.21";
-    if (AnotherInstanceRunning()) {
+    const FileLayout files = LocateFiles(ProgramFolder(), UserDataFolder());
+    if (!files.folderToMake.isEmpty())
+        MakePrivateFolder(files.folderToMake);  // when it fails, the records cannot be made: reported below
+    if (AnotherInstanceRunning(files.lockFolder)) {
         ShowMessage("二重起動ERROR", "『ぬるぴか』の二重起動は出来ません", MessageKind::Stop);
         EndProgram();
     }
-    G.recordPath = InFolder(ProgramFolder(), "NP2.INI");
-    G.quizPath = InFolder(ProgramFolder(), "NP2.DAT");
+    G.recordPath = files.recordPath;
+    G.quizPath = files.quizPath;
     CheckQuizFile();
     if (!IsOrdinaryFile(G.recordPath) && !CreateRecordFile(G.recordPath)) {
         ShowMessage("INI File ERROR", "INIファイルを作成できませんでした\r\n実行を中断します", MessageKind::Stop);

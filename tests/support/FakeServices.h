@@ -35,7 +35,9 @@ public:
     int eventRounds = 0;
     bool ended = false;
     bool anotherInstance = false;
-    QString folder;
+    QString lockedFolder;
+    QString folder;    // the program's
+    QString userData;  // the player's
     int screenWidth = 15360;  // 1024 × 768 pixels
     int screenHeight = 11520;
 
@@ -51,8 +53,13 @@ public:
     }
     float randomFraction() override;
     [[noreturn]] void endProgram() override;
-    bool anotherInstanceRunning() override { return anotherInstance; }
+    bool anotherInstanceRunning(const QString& f) override
+    {
+        lockedFolder = f;
+        return anotherInstance;
+    }
     QString programFolder() override { return folder; }
+    QString userDataFolder() override { return userData; }
     int screenWidthTwips() override { return screenWidth; }
     int screenHeightTwips() override { return screenHeight; }
 

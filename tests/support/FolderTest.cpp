@@ -10,6 +10,7 @@ void FolderTest::SetUp()
     dir_ = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(dir_->isValid());
     fake.folder = dir_->path();
+    fake.userData = dir_->path() + "/home/.local/share";
     guard_ = std::make_unique<ServicesGuard>(fake);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -70,6 +71,22 @@ TEST_F(StartUp, EachFailureEndsTheGameAtItsStepWithItsMessage)
         EXPECT_EQ(files(), c.filesAfter) << c.name;
         EXPECT_FALSE(titleWindow.isLoaded()) << c.name;
     }
+}
+
+TEST_F(StartUp, AnInstalledGameKeepsItsRecordsInThePlayersOwnFolderAndWritesNothingElse)
+{
+    ASSERT_TRUE(QDir(path("")).mkpath("usr/games") && QDir(path("")).mkpath("usr/share/games/nurupika2"));
+    writeFile("usr/share/games/nurupika2/NP2.DAT", "q,a\r\n");
+    fake.folder = path("usr/games");
+    StartGame();
+    EXPECT_TRUE(fake.boxes.empty());
+    const QString own = path("home/.local/share/nurupika2");
+    EXPECT_EQ(readFile("home/.local/share/nurupika2/NP2.INI"), RecordFile());
+    EXPECT_EQ(QFileInfo(own).permissions() & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                                       QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    EXPECT_EQ(fake.lockedFolder, own);  // one game at a time per player
+    EXPECT_EQ(QDir(path("usr")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), (QStringList{"games", "share"}));
+    EXPECT_TRUE(QDir(path("usr/games")).isEmpty());
 }
 
 TEST_F(StartUp, AProgramAtTheRootOfTheFileSystemGetsSingleSeparators)

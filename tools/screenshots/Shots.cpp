@@ -70,7 +70,7 @@ public:
         std::fflush(stdout);
         std::_Exit(0);
     }
-    bool anotherInstanceRunning() override { return false; }
+    bool anotherInstanceRunning(const QString&) override { return false; }
     QString programFolder() override { return outDir; }
     void digits(const char* digits)
     {

@@ -7,6 +7,7 @@
 #include "runtime/gui/detail/Registry.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -131,15 +132,14 @@ void QtServices::endProgram()
     std::_Exit(0);
 }
 
-bool QtServices::anotherInstanceRunning()
+bool QtServices::anotherInstanceRunning(const QString& folder)
 {
-    // One game per program folder: the folder is locked while the game runs, and the
-    // lock goes with the process however it ends.
+    // The folder is locked while the game runs, and the lock goes with the process
+    // however it ends.
     static int lockFd = -1;
     if (lockFd >= 0)
         return false;
-    const QByteArray folder = QFile::encodeName(programFolder());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -151,6 +151,12 @@ bool QtServices::anotherInstanceRunning()
 }
 
 QString QtServices::programFolder() { return QCoreApplication::applicationDirPath(); }
+
+QString QtServices::userDataFolder()
+{
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    return QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.local/share");
+}
 
 int QtServices::screenWidthTwips()
 {

@@ -15,8 +15,9 @@ public:
     void reseedRandom() override;
     float randomFraction() override;
     [[noreturn]] void endProgram() override;
-    bool anotherInstanceRunning() override;
+    bool anotherInstanceRunning(const QString& folder) override;
     QString programFolder() override;
+    QString userDataFolder() override;
     int screenWidthTwips() override;
     int screenHeightTwips() override;
 

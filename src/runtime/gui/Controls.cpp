@@ -83,10 +83,10 @@ protected:
     }
     // The second press of a double click is a press, but no click.
     void mouseDoubleClickEvent(QMouseEvent* e) override { pressed(e); }
-    // Enter on a focused button presses it, as players expect.
+    // Enter on a focused button presses it, as players expect; the keypad's Enter too.
     void keyPressEvent(QKeyEvent* e) override
     {
-        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             if (!e->isAutoRepeat())
                 click();
             return;

@@ -86,7 +86,7 @@ TEST_F(WindowLayer, KeyReleasesCountButAutoRepeatedOnesDoNot)
     EXPECT_EQ(sample->keys, (std::vector<std::pair<Key, Modifiers>>{{Key::Down, ShiftKey}, {Key::Other, NoModifier}}));
 }
 
-TEST_F(WindowLayer, ADoubleClickIsOneClickAndEnterOrSpacePressTheFocusedButton)
+TEST_F(WindowLayer, ADoubleClickIsOneClickAndEitherEnterOrSpacePressTheFocusedButton)
 {
     QWidget* b = sample->button.widget();
     QTest::mouseClick(b, Qt::LeftButton);
@@ -95,8 +95,9 @@ TEST_F(WindowLayer, ADoubleClickIsOneClickAndEnterOrSpacePressTheFocusedButton)
     EXPECT_EQ(sample->clicks, 1);
     sample->button.setFocus();
     QTest::keyClick(b, Qt::Key_Return);
+    QTest::keyClick(b, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(b, Qt::Key_Space);
-    EXPECT_EQ(sample->clicks, 3);
+    EXPECT_EQ(sample->clicks, 4);
 }
 
 TEST_F(WindowLayer, ADisabledWindowTakesNoInputAndNoCloseRequest)

@@ -29,7 +29,16 @@ protected:
             QTest::keyClick(titleWindow->widget(), k);
         RunAsHandler([] { titleWindow->onHandOver(); });
     }
-    void opening() { mainWindow->onNoClicked(); }
+    void opening()
+    {
+        EXPECT_EQ(RunningTimerCount(), 0);  // waiting for the player costs nothing
+        mainWindow->onNoClicked();
+        const MainWindow& w = *mainWindow;  // the run: exits and 降参, which is not pressable yet
+        EXPECT_EQ(Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.problemButton, &w.yesButton, &w.noButton}) +
+                      Shown({&w.upperLine, &w.lowerLine, &w.courseLabel, &w.timeAttackLabel, &w.bestTimeLabel}),
+                  "111000" "00000");
+        EXPECT_TRUE(w.caption() == "ぬるぴか" && !w.surrenderButton.isEnabled() && w.fileMenu.isVisible() && w.helpMenu.isVisible());
+    }
     void exitButtonsToLock()
     {
         for (int b : {0, 0, 0, 1, 1})  // 6 and 6
@@ -47,7 +56,9 @@ protected:
     void openNinePanels()
     {
         mainWindow->onProblemClicked();
+        EXPECT_EQ(RunningTimerCount(), 1);  // the card's five seconds
         RunAsHandler([] { panelsCard->onTimeUp(); });
+        EXPECT_EQ(RunningTimerCount(), 0);  // nothing runs before START
     }
     void solveNinePanels()
     {
@@ -133,7 +144,14 @@ protected:
 TEST_F(WholeGame, NormalWithoutTimeAttack)
 {
     title();
+    const MainWindow& w = *mainWindow;  // the opening question, after the pause, with the focus on "いいえ"
+    EXPECT_EQ(w.caption() + w.upperLine.text() + w.lowerLine.text() + w.courseLabel.text(), "Welcome to ぬるぴかやめるなら今のうちよやめとく？NORMAL");
+    EXPECT_EQ(Shown({&w.upperLine, &w.lowerLine, &w.courseLabel, &w.timeAttackLabel, &w.bestTimeLabel}), "11100");
+    EXPECT_EQ(Shown({&w.yesButton, &w.noButton, &w.problemButton, &w.surrenderButton, &w.exitButtons[0]}), "11000");
+    EXPECT_TRUE(w.upperLine.textColor() == kCyan && w.widget()->focusWidget() == w.noButton.widget() && !w.blankMenu.isVisible());
+    fake.onBox = [&](const Box& box) { fake.now += box.text.startsWith("そうこなくっちゃね") ? 7.0f : 0.0f; };  // read for 7 s
     playToTheEnd();
+    EXPECT_EQ(G.startTime, 36008.0f);  // 10:00:00, the 1 s pause, then the box
     EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"Welcome to ぬるぴか", "そうこなくっちゃね。お一人様ごあんな～い"},
                                             {"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間20秒）", MessageKind::Warning}, kPanelsOk,
                                             kQuizStart, kQuizOk}));
@@ -177,6 +195,7 @@ TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsThe
     title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
     EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
     EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 98.5 秒");  // the course's own
+    EXPECT_TRUE(mainWindow->timeAttackLabel.isVisible() && mainWindow->bestTimeLabel.isVisible());
     fake.eventRounds = 0;
     playToTheEnd();
     EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です"},
@@ -231,6 +250,7 @@ class SurrenderEverywhere : public WholeGame, public ::testing::WithParamInterfa
 TEST_P(SurrenderEverywhere, ShowsTheHintCountsAndEnds)
 {
     const SurrenderAt& s = GetParam();
+    writeFile("NP2.INI", RecordFile(9));  // the count goes on from the record file
     if (std::string(s.course) == "ANOTHER")
         title({Qt::Key_Down, Qt::Key_Down});
     else
@@ -295,9 +315,9 @@ TEST_P(SurrenderEverywhere, ShowsTheHintCountsAndEnds)
     fake.answers = {Answer::Yes};
     EXPECT_TRUE(Ends(surrender));
     EXPECT_EQ(captions, std::vector<QString>{s.rate});
-    EXPECT_EQ(fake.boxes.back(), (Box{"仕方ないなぁ", "ただいまの降参回数は 1 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
+    EXPECT_EQ(fake.boxes.back(), (Box{"仕方ないなぁ", "ただいまの降参回数は 10 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
                                       MessageKind::Information}));
-    EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Kousan]\r\nKaisu = 0", "[Kousan]\r\nKaisu=1"));
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(9), "Kaisu = 9", "Kaisu=10"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

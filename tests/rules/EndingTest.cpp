@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(EndingWords, LevelWordAdjectiveFromQuitsNounFromSurrenders)
+TEST(EndingWords, TheLevelWordAndTheClearTime)
 {
     struct Row {
         int quits, surrenders;
@@ -14,10 +14,7 @@ TEST(EndingWords, LevelWordAdjectiveFromQuitsNounFromSurrenders)
                          Row{0, -1, "ミジンコ"}, Row{1, 0, "弱気な神"}, Row{2, 10, "臆病者なサル"},
                          Row{3, 16, "根性なしのミジンコ"}, Row{-1, 4, "根性なしの一般人"}})
         EXPECT_EQ(LevelWord(r.quits, r.surrenders), QString::fromUtf8(r.word)) << r.quits << "/" << r.surrenders;
-}
-
-TEST(EndingWords, AnHourIsTheLastClearTimeShownInSeconds)
-{
+    // an hour is the last clear time shown in seconds
     EXPECT_EQ(ClearTimeText(ElapsedSeconds(0.0f, 3599.99f)), "3599.99 秒");
     EXPECT_EQ(ClearTimeText(ElapsedSeconds(0.0f, 3600.0f)), "3600 秒");
     EXPECT_EQ(ClearTimeText(ElapsedSeconds(0.0f, 3600.01f)), "１時間以上かかってます");

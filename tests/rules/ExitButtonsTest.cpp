@@ -4,46 +4,38 @@
 
 #include <gtest/gtest.h>
 
-struct Presses {
-    const char* buttons;  // 0: おわり (+2), 1: 終了 (+3), L: Lock chosen
-    int stage;            // after the presses, from the opening
-    bool surrenderOffered;
-    ProblemOffer problem;  // by the last press
-};
-
-void PrintTo(const Presses& p, std::ostream* os) { *os << '"' << p.buttons << '"'; }
-
-class ExitPresses : public ::testing::TestWithParam<Presses> {};
-
-TEST_P(ExitPresses, SumAndDifferenceOfTheScores)
+TEST(ExitPresses, TheSumAndTheDifferenceOfTheScores)
 {
-    std::array<std::int32_t, 2> scores{0, 0};
-    std::int16_t stage = 10;
-    bool lockOn = false;
-    ExitPress last{};
-    for (const char* b = GetParam().buttons; *b; ++b) {
-        if (*b == 'L') {
-            lockOn = true;
-            stage = 13;
-        } else {
-            last = PressExit(*b - '0', scores, stage, lockOn);
+    struct Presses {
+        const char* buttons;  // 0: おわり (+2), 1: 終了 (+3), L: Lock chosen
+        int stage;            // after the presses, from the opening
+        bool surrenderOffered;
+        ProblemOffer problem;  // by the last press
+    };
+    for (const Presses& p : {Presses{"1", 11, true, ProblemOffer::Withdrawn},          // 0 and 3
+                             Presses{"0", 11, false, ProblemOffer::Withdrawn},         // 2 and 0
+                             Presses{"00011", 12, true, ProblemOffer::Revealed},       // 6 and 6
+                             Presses{"00000", 11, false, ProblemOffer::Withdrawn},     // 10 apart
+                             Presses{"00000001", 12, false, ProblemOffer::Revealed},   // 11 apart
+                             Presses{"000000001", 12, false, ProblemOffer::Revealed},  // 13 apart
+                             Presses{"0000000", 11, false, ProblemOffer::Withdrawn},   // 14 apart
+                             Presses{"000110", 11, false, ProblemOffer::Withdrawn},    // back from 12
+                             Presses{"00011L0000", 13, false, ProblemOffer::Locked}}) {
+        std::array<std::int32_t, 2> scores{0, 0};
+        std::int16_t stage = 10;
+        bool lockOn = false;
+        ExitPress last{};
+        for (const char* b = p.buttons; *b; ++b) {
+            if (*b == 'L') {
+                lockOn = true;
+                stage = 13;
+            } else {
+                last = PressExit(*b - '0', scores, stage, lockOn);
+            }
         }
+        EXPECT_TRUE(stage == p.stage && last.surrenderOffered == p.surrenderOffered && last.problem == p.problem) << p.buttons;
     }
-    EXPECT_EQ(stage, GetParam().stage);
-    EXPECT_EQ(last.surrenderOffered, GetParam().surrenderOffered);
-    EXPECT_EQ(last.problem, GetParam().problem);
 }
-
-INSTANTIATE_TEST_SUITE_P(ExitButtons, ExitPresses,
-                         ::testing::Values(Presses{"1", 11, true, ProblemOffer::Withdrawn},         // 0 and 3
-                                           Presses{"0", 11, false, ProblemOffer::Withdrawn},        // 2 and 0
-                                           Presses{"00011", 12, true, ProblemOffer::Revealed},      // 6 and 6
-                                           Presses{"00000", 11, false, ProblemOffer::Withdrawn},    // 10 apart
-                                           Presses{"00000001", 12, false, ProblemOffer::Revealed},  // 11 apart
-                                           Presses{"000000001", 12, false, ProblemOffer::Revealed}, // 13 apart
-                                           Presses{"0000000", 11, false, ProblemOffer::Withdrawn},  // 14 apart
-                                           Presses{"000110", 11, false, ProblemOffer::Withdrawn},   // back from 12
-                                           Presses{"00011L0000", 13, false, ProblemOffer::Locked}));
 
 TEST(ExitJumps, DigitsDrawnWithinTheBoundsAndTouchingButtonsMeet)
 {

@@ -17,24 +17,17 @@ TEST_F(RecordFileTest, ANewFileHoldsTheDefaultsAndAHandWrittenOneIsReadAsItStand
     ASSERT_TRUE(CreateRecordFile(file()));
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
     EXPECT_EQ(ReadRecords(file(), records), RecordStatus::Ok);
-    EXPECT_EQ(records.surrenders + records.quits, 0);
-    EXPECT_EQ(records.bestNormal, 9999.0f);
-    EXPECT_EQ(records.bestAnother, 9999.0f);
-
+    EXPECT_TRUE(records.surrenders == 0 && records.quits == 0 && records.bestNormal == 9999.0f && records.bestAnother == 9999.0f);
     writeFile("NP2.INI", "[Kousan]\nKaisu=7\n[Tyutai]\nkaisu = 2.5\n[N_Time]\n1st=12.5\n[A_Time]\n1st=\"98.25\"\n");
     EXPECT_EQ(ReadRecords(file(), records), RecordStatus::Ok);
-    EXPECT_EQ(records.surrenders, 7);
-    EXPECT_EQ(records.quits, 2);  // a half goes to the even neighbour
-    EXPECT_EQ(records.bestNormal, 12.5f);
-    EXPECT_EQ(records.bestAnother, 98.25f);
+    EXPECT_EQ(records.surrenders * 100 + records.quits, 702);  // a half goes to the even neighbour
+    EXPECT_TRUE(records.bestNormal == 12.5f && records.bestAnother == 98.25f);
 }
 
 struct BrokenCase {
     const char* name;
     const char* values[4];  // Kousan, Tyutai, N_Time, A_Time; null: the key is missing
 };
-
-void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
 
 class BrokenRecords : public RecordFileTest, public ::testing::WithParamInterface<BrokenCase> {};
 

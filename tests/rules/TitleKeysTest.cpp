@@ -1,40 +1,26 @@
 #include "rules/TitleKeys.h"
 
-#include "FakeServices.h"
-
 #include <gtest/gtest.h>
 
-struct KeyRun {
-    const char* keys;  // D U L R for the arrows, x for any other key
-    const char* course;
-    bool timeAttack;
-};
-
-void PrintTo(const KeyRun& k, std::ostream* os) { *os << '"' << k.keys << '"'; }
-
-class TitleKeys : public ::testing::TestWithParam<KeyRun> {};
-
-TEST_P(TitleKeys, ChooseCourseAndTimeAttack)
+TEST(TitleKeys, RunsOfArrowsChooseTheCourseAndTimeAttack)
 {
-    FakeServices fake;  // for the counters' overflow report
-    ServicesGuard guard(fake);
-    TitleKeyRuns runs;
-    QString course = "NORMAL";
-    bool timeAttack = false;
-    for (const char* k = GetParam().keys; *k; ++k) {
-        const Key key = *k == 'D' ? Key::Down : *k == 'U' ? Key::Up : *k == 'L' ? Key::Left : *k == 'R' ? Key::Right : Key::Other;
-        CountTitleKey(key, runs, course, timeAttack);
+    struct Run {
+        const char* keys;  // D U L R for the arrows, x for any other key
+        const char* course;
+        bool timeAttack;
+    };
+    for (const Run& r : {Run{"", "NORMAL", false}, Run{"DD", "ANOTHER", false}, Run{"DDD", "ANOTHER", false},
+                         Run{"DUD", "NORMAL", false}, Run{"DDUUUU", "NORMAL", false}, Run{"DDUUU", "ANOTHER", false},
+                         Run{"UUUDDU", "ANOTHER", false}, Run{"DxD", "ANOTHER", false}, Run{"LL", "NORMAL", true},
+                         Run{"LLL", "NORMAL", true}, Run{"LLLL", "NORMAL", false}, Run{"LLLLLL", "NORMAL", true},
+                         Run{"LRL", "NORMAL", false}, Run{"LLRLLL", "NORMAL", true}, Run{"LxL", "NORMAL", true},
+                         Run{"DDLL", "ANOTHER", true}}) {
+        TitleKeyRuns runs;
+        QString course = "NORMAL";
+        bool timeAttack = false;
+        for (const char* k = r.keys; *k; ++k)
+            CountTitleKey(*k == 'D' ? Key::Down : *k == 'U' ? Key::Up : *k == 'L' ? Key::Left : *k == 'R' ? Key::Right : Key::Other, runs,
+                          course, timeAttack);
+        EXPECT_EQ(course + (timeAttack ? " time attack" : ""), QString(r.course) + (r.timeAttack ? " time attack" : "")) << r.keys;
     }
-    EXPECT_EQ(course, GetParam().course);
-    EXPECT_EQ(timeAttack, GetParam().timeAttack);
 }
-
-INSTANTIATE_TEST_SUITE_P(TitleWindow, TitleKeys,
-                         ::testing::Values(KeyRun{"", "NORMAL", false}, KeyRun{"DD", "ANOTHER", false},
-                                           KeyRun{"DDD", "ANOTHER", false}, KeyRun{"DUD", "NORMAL", false},
-                                           KeyRun{"DDUUUU", "NORMAL", false}, KeyRun{"DDUUU", "ANOTHER", false}, KeyRun{"UUUDDU", "ANOTHER", false},
-                                           KeyRun{"DxD", "ANOTHER", false}, KeyRun{"LL", "NORMAL", true},
-                                           KeyRun{"LLL", "NORMAL", true}, KeyRun{"LLLL", "NORMAL", false},
-                                           KeyRun{"LLLLLL", "NORMAL", true}, KeyRun{"LRL", "NORMAL", false},
-                                           KeyRun{"LLRLLL", "NORMAL", true}, KeyRun{"LxL", "NORMAL", true},
-                                           KeyRun{"DDLL", "ANOTHER", true}));

@@ -1,9 +1,9 @@
+#include "runtime/Counters.h"
 #include "runtime/Numbers.h"
-#include "runtime/Random.h"
+
+#include "FakeServices.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 TEST(NumberText, StandardFormHasNoTrailingZerosNoExponentAndALeadingZero)
 {
@@ -18,21 +18,14 @@ TEST(NumberText, StandardFormHasNoTrailingZerosNoExponentAndALeadingZero)
     EXPECT_EQ(NumberText(std::int32_t{-2147483647 - 1}), "-2147483648");
 }
 
-TEST(NumberText, HundredthsPattern)
+TEST(NumberText, HundredthsPatternAndStrictConversions)
 {
-    EXPECT_EQ(FormatNumber(2.9, "#####.00"), "2.90");
-    EXPECT_EQ(FormatNumber(3.004, "#####.00"), "3.00");
-    EXPECT_EQ(FormatNumber(2.796, "#####.00"), "2.80");
-    EXPECT_EQ(FormatNumber(0.5, "#####.00"), ".50");  // no leading zero before the point
-    EXPECT_EQ(FormatNumber(123456.0, "#####.00"), "123456.00");
-}
-
-TEST(NumberText, StrictConversions)
-{
+    // "#####.00" writes no zero before the point
+    for (const auto& [value, text] : {std::pair<double, const char*>{2.9, "2.90"}, {3.004, "3.00"}, {2.796, "2.80"}, {0.5, ".50"}, {123456.0, "123456.00"}})
+        EXPECT_EQ(FormatNumber(value, "#####.00"), text);
     EXPECT_EQ(ParseInt32("-12"), -12);
     EXPECT_EQ(ParseInt32("2147483647"), 2147483647);
-    EXPECT_EQ(ParseInt32("2.5"), 2);  // a half goes to the even neighbour
-    EXPECT_EQ(ParseInt32("3.5"), 4);
+    EXPECT_EQ(*ParseInt32("2.5") * 10 + *ParseInt32("3.5"), 24);  // a half goes to the even neighbour
     for (const char* bad : {"2147483648", "abc", "12abc", "", " 7"})
         EXPECT_FALSE(ParseInt32(bad)) << bad;
     EXPECT_EQ(ParseSingle(".50"), 0.5f);
@@ -40,18 +33,16 @@ TEST(NumberText, StrictConversions)
         EXPECT_FALSE(ParseSingle(bad)) << bad;
 }
 
-TEST(RandomNumbers, StayInUnitRangeAndReseedingWithTheSameClockGoesOn)
+TEST(Counters, AnOverflowIsReportedAndEndsInsteadOfWrapping)
 {
-    RandomNumbers r;
-    r.reseed(100.25f);
-    const float first = r.next();
-    r.reseed(100.25f);  // the same clock reading again
-    EXPECT_NE(r.next(), first);
-    std::set<int> digits;
-    for (int i = 0; i < 10000; ++i) {
-        const float f = r.next();
-        ASSERT_TRUE(f >= 0.0f && f < 1.0f);
-        digits.insert(WholePart(f * 10.0));
-    }
-    EXPECT_EQ(digits.size(), 10u);
+    FakeServices fake;
+    ServicesGuard guard(fake);
+    std::int16_t key = 32766;
+    Increment(key);
+    EXPECT_TRUE(Ends([&] { Increment(key); }));
+    EXPECT_EQ(key, 32767);
+    std::int32_t count = 2147483647;
+    EXPECT_TRUE(Ends([&] { Increment(count); }) && Ends([] { CheckedSum(2147483647, 1); }));
+    EXPECT_EQ(CheckedSum(2147483646, 1), 2147483647);
+    EXPECT_TRUE(fake.boxes.size() == 3 && fake.boxes[0].kind == MessageKind::Stop);
 }

@@ -10,11 +10,10 @@ Answer FakeServices::showMessage(const QString& title, const QString& text, Mess
     boxes.push_back({title, text, kind});
     if (onBox)
         onBox(boxes.back());
-    if (kind != MessageKind::YesNoQuestion)
-        return Answer::Ok;
-    const Answer a = answers.empty() ? Answer::No : answers.front();
-    if (!answers.empty())
-        answers.pop_front();
+    if (kind != MessageKind::YesNoQuestion || answers.empty())
+        return kind == MessageKind::YesNoQuestion ? Answer::No : Answer::Ok;
+    const Answer a = answers.front();
+    answers.pop_front();
     return a;
 }
 

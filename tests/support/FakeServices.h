@@ -38,8 +38,7 @@ public:
     QString lockedFolder;
     QString folder;    // the program's
     QString userData;  // the player's
-    int screenWidth = 15360;  // 1024 × 768 pixels
-    int screenHeight = 11520;
+    int screenWidth = 15360;  // 1024 pixels
 
     Answer showMessage(const QString& title, const QString& text, MessageKind kind) override;
     QString askText(const QString&, const QString& prompt) override { return onAskText ? onAskText(prompt) : QString(); }
@@ -61,7 +60,7 @@ public:
     QString programFolder() override { return folder; }
     QString userDataFolder() override { return userData; }
     int screenWidthTwips() override { return screenWidth; }
-    int screenHeightTwips() override { return screenHeight; }
+    int screenHeightTwips() override { return 11520; }  // 768 pixels
 
     // Scripts the digits that WholePart(RandomFraction() * 10) will give.
     void scriptDigits(const char* digits);

@@ -2,20 +2,6 @@
 
 #include "runtime/Files.h"
 
-void GameTest::SetUp()
-{
-    ResetWindows();
-    G = GameState{};
-    FolderTest::SetUp();
-}
-
-void GameTest::TearDown()
-{
-    ResetWindows();
-    G = GameState{};
-    FolderTest::TearDown();
-}
-
 void GameTest::startToMainWindow()
 {
     if (!IsOrdinaryFile(path("NP2.DAT")))
@@ -24,24 +10,15 @@ void GameTest::startToMainWindow()
     titleWindow->onHandOver();
 }
 
-void GameTest::startRun()
-{
-    startToMainWindow();
-    mainWindow->onNoClicked();
-}
-
-std::string Shown(std::initializer_list<const Control*> controls)
+namespace {
+std::string Flags(std::initializer_list<const Control*> controls, bool (Control::*test)() const)
 {
     std::string s;
     for (const Control* c : controls)
-        s += c->isVisible() ? '1' : '0';
+        s += (c->*test)() ? '1' : '0';
     return s;
 }
+}  // namespace
 
-std::string Enabled(std::initializer_list<const Control*> controls)
-{
-    std::string s;
-    for (const Control* c : controls)
-        s += c->isEnabled() ? '1' : '0';
-    return s;
-}
+std::string Shown(std::initializer_list<const Control*> controls) { return Flags(controls, &Control::isVisible); }
+std::string Enabled(std::initializer_list<const Control*> controls) { return Flags(controls, &Control::isEnabled); }

@@ -10,13 +10,26 @@
 
 class GameTest : public FolderTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
+    void SetUp() override
+    {
+        ResetWindows();
+        G = GameState{};
+        FolderTest::SetUp();
+    }
+    void TearDown() override
+    {
+        ResetWindows();  // nothing of one test reaches the next
+        G = GameState{};
+        FolderTest::TearDown();
+    }
     // Start-up in a folder with a quiz, then the title window's two seconds.
     void startToMainWindow();
     // ... and "いいえ".
-    void startRun();
+    void startRun()
+    {
+        startToMainWindow();
+        mainWindow->onNoClicked();
+    }
 };
 
 // "1" for each shown control, "0" for each hidden one; the same for enabled ones.

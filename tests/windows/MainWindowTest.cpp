@@ -1,53 +1,12 @@
-// The main window: the opening, what the exit buttons and the problem button change on it,
-// the last stage, the menus and the refusal to close.
+// The main window: what the exit buttons and the problem button change on it, the last
+// stage, the refusal to close, a surrender without a hint. (The opening is in the whole games.)
 #include "GameTest.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
-namespace {
-std::string Lines(const MainWindow& w) { return Shown({&w.upperLine, &w.lowerLine, &w.courseLabel, &w.timeAttackLabel, &w.bestTimeLabel}); }
-std::string Buttons(const MainWindow& w)
-{
-    return Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.problemButton, &w.yesButton, &w.noButton, &w.switchButton});
-}
-}  // namespace
-
 class MainWindowTest : public GameTest {};
-
-TEST_F(MainWindowTest, TheOpeningAsksAfterThePauseWithTheFocusOnNo)
-{
-    std::vector<QString> captionsAtPause;
-    fake.onPause = [&](int) { captionsAtPause.push_back(mainWindow->caption()); };
-    startToMainWindow();
-    const MainWindow& w = *mainWindow;
-    EXPECT_EQ(captionsAtPause, std::vector<QString>{"ぬるぴか ２"});  // the question comes after the pause
-    EXPECT_EQ(w.caption() + w.upperLine.text() + w.lowerLine.text() + w.courseLabel.text(),
-              "Welcome to ぬるぴかやめるなら今のうちよやめとく？NORMAL");
-    EXPECT_EQ(w.upperLine.textColor(), kCyan);
-    EXPECT_EQ(Lines(w) + Buttons(w), "11100" "0000110");
-    EXPECT_FALSE(w.blankMenu.isVisible() || w.surrenderItem.isVisible());
-    EXPECT_EQ(w.widget()->focusWidget(), w.noButton.widget());
-
-    fake.onBox = [&](const Box&) { fake.now += 7.0f; };  // the player reads the box for 7 s
-    mainWindow->onNoClicked();
-    EXPECT_EQ(G.startTime, 36008.0f);  // 10:00:00, the 1 s pause, then the box
-    EXPECT_EQ(w.caption(), "ぬるぴか");
-    EXPECT_EQ(Lines(w) + Buttons(w), "00000" "1110000");
-    EXPECT_FALSE(w.surrenderButton.isEnabled());
-    EXPECT_TRUE(w.fileMenu.isVisible() && w.helpMenu.isVisible());
-}
-
-TEST_F(MainWindowTest, TimeAttackShowsTheBestTimeOfTheCourse)
-{
-    writeQuiz("q,a");
-    writeFile("NP2.INI", RecordFile(0, 0, "50", "98.5"));
-    G.timeAttack = true;
-    startToMainWindow();
-    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 50 秒");
-    EXPECT_EQ(Lines(*mainWindow), "11111");
-}
 
 TEST_F(MainWindowTest, TheScoresOfferTheSurrenderAndTheProblemButtonThenLockAndMeetingButtonsAttack)
 {
@@ -115,65 +74,52 @@ TEST_F(MainWindowTest, TheLastStageAsksTheRiddleOfTheCourseAndTheSwitchIgnoresTh
     QTest::keyClick(s.widget(), Qt::Key_Space, Qt::ShiftModifier | Qt::AltModifier);
     QTest::keyClick(s.widget(), Qt::Key_Return);
     EXPECT_EQ(G.stage, 41);
-    QTest::mouseClick(s.widget(), Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier);
-    EXPECT_EQ(G.stage, 44);
-    EXPECT_TRUE(mainWindow->problemButton.isEnabled());
 }
 
-struct CloseCase {
-    CloseReason reason;
-    const char* flag;  // "", "surrendered", "aborting", "gameCleared"
-    bool closes, refused;
-};
-
-void PrintTo(const CloseCase& c, std::ostream* os) { *os << "reason " << static_cast<int>(c.reason) << " " << c.flag; }
-
-class CloseRule : public GameTest, public ::testing::WithParamInterface<CloseCase> {};
-
-TEST_P(CloseRule, RefusesThePlayerDuringTheGame)
+TEST_F(MainWindowTest, ThePlayerCannotCloseItDuringTheGameOnlyTheGamesWaysOut)
 {
-    const CloseCase& c = GetParam();
-    startToMainWindow();
-    fake.boxes.clear();
-    const std::string flag = c.flag;
-    G.surrendered = flag == "surrendered";
-    G.aborting = flag == "aborting";
-    G.gameCleared = flag == "gameCleared";
-    bool closes = false;
-    if (c.reason == CloseReason::Player)
-        mainWindow->widget()->close();  // the close box, Alt+F4 or the window manager
-    else if (c.reason == CloseReason::Program)
-        mainWindow->onExitChosen();  // 終了(&X)
-    else
-        closes = mainWindow->mayClose(CloseReason::SessionEnd);  // a log-off then ends the program
-    closes = closes || !mainWindow.isLoaded();
-    EXPECT_EQ(closes, c.closes);
-    const Box refusal{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning};
-    EXPECT_EQ(fake.boxes, c.refused ? std::vector<Box>{refusal} : std::vector<Box>());
+    struct Row {
+        CloseReason reason;
+        const char* flag;  // "", "surrendered", "aborting", "gameCleared"
+        bool closes, refused;
+    };
+    for (const Row& r : {Row{CloseReason::Player, "", false, true}, Row{CloseReason::Program, "", false, true},
+                         Row{CloseReason::SessionEnd, "", true, false}, Row{CloseReason::Player, "surrendered", true, false},
+                         Row{CloseReason::Program, "aborting", true, false}, Row{CloseReason::Program, "gameCleared", true, false},
+                         // the ending finishes by itself: the player's close waits for it
+                         Row{CloseReason::Player, "gameCleared", false, false}}) {
+        ResetWindows();
+        startToMainWindow();
+        fake.boxes.clear();
+        G.surrendered = std::string(r.flag) == "surrendered";
+        G.aborting = std::string(r.flag) == "aborting";
+        G.gameCleared = std::string(r.flag) == "gameCleared";
+        bool closes = false;
+        if (r.reason == CloseReason::Player)
+            mainWindow->widget()->close();  // the close box, Alt+F4 or the window manager
+        else if (r.reason == CloseReason::Program)
+            mainWindow->onExitChosen();  // 終了(&X)
+        else
+            closes = mainWindow->mayClose(CloseReason::SessionEnd);  // a log-off then ends the program
+        EXPECT_EQ(closes || !mainWindow.isLoaded(), r.closes) << r.flag;
+        const Box refusal{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning};
+        EXPECT_EQ(fake.boxes, r.refused ? std::vector<Box>{refusal} : std::vector<Box>()) << r.flag;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, CloseRule,
-                         ::testing::Values(CloseCase{CloseReason::Player, "", false, true},
-                                           CloseCase{CloseReason::Program, "", false, true},
-                                           CloseCase{CloseReason::SessionEnd, "", true, false},
-                                           CloseCase{CloseReason::Player, "surrendered", true, false},
-                                           CloseCase{CloseReason::Program, "aborting", true, false},
-                                           CloseCase{CloseReason::Program, "gameCleared", true, false},
-                                           // the ending finishes by itself: the player's close waits for it
-                                           CloseCase{CloseReason::Player, "gameCleared", false, false}));
-
-TEST_F(MainWindowTest, TheVersionWindowExistsOnceAndClosesForThePlayer)
+TEST_F(MainWindowTest, ASurrenderAtAStageWithoutAHintGoesStraightToTheCount)
 {
     startRun();
-    mainWindow->onVersionChosen();
-    VersionWindow* first = &*versionWindow;
-    mainWindow->onVersionChosen();
-    EXPECT_EQ(&*versionWindow, first);
-    EXPECT_TRUE(versionWindow->isVisible() && mainWindow->isVisible());
-    EXPECT_EQ(versionWindow->versionLabel.text(), "Ver 0.21");
-    RunAsHandler([&] { first->onOkClicked(); });
-    EXPECT_FALSE(versionWindow.isLoaded());
-    mainWindow->onVersionChosen();
-    versionWindow->widget()->close();  // no close box, but an about box closes for the player
-    EXPECT_FALSE(versionWindow.isLoaded());
+    G.stage = 14;
+    fake.answers = {Answer::Yes};
+    fake.onBox = [](const Box& box) {
+        if (box.kind != MessageKind::Information)
+            return;  // behind the count: a teal, disabled window without buttons, caption unchanged
+        const MainWindow& w = *mainWindow;
+        EXPECT_TRUE(w.backColor() == kTeal && w.caption() == "ぬるぴか" && !w.isEnabled());
+        EXPECT_EQ(Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.problemButton, &w.switchButton}), "00000");
+    };
+    fake.pauses.clear();
+    EXPECT_TRUE(Ends([] { mainWindow->surrender(); }));
+    EXPECT_TRUE(fake.pauses.empty());
 }

@@ -29,7 +29,14 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     mainWindow->exitItem.action()->trigger();
     EXPECT_EQ(fake.boxes.size(), 2u);
     mainWindow->versionItem.action()->trigger();
+    VersionWindow* version = &*versionWindow;
+    mainWindow->versionItem.action()->trigger();  // the same window again, beside the main window
+    EXPECT_TRUE(&*versionWindow == version && version->isVisible() && mainWindow->isVisible());
+    EXPECT_EQ(version->versionLabel.text(), "Ver 0.21");
     Click(versionWindow->okButton);
+    EXPECT_FALSE(versionWindow.isLoaded());
+    mainWindow->versionItem.action()->trigger();
+    versionWindow->widget()->close();  // no close box, but an about box closes for the player
     EXPECT_FALSE(versionWindow.isLoaded());
     QTest::keyClick(mainWindow->noButton.widget(), Qt::Key_Return);  // いいえ has the focus
     EXPECT_EQ(mainWindow->caption(), "ぬるぴか");
@@ -86,12 +93,4 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     Click(mainWindow->problemButton);
     EXPECT_TRUE(fake.ended);
     EXPECT_EQ(fake.boxes.back().title, "OK! GoTo Next");  // the ending shows no boxes
-}
-
-TEST_F(Wiring, YesOnTheOpeningQuestion)
-{
-    startToMainWindow();
-    Click(mainWindow->yesButton);
-    EXPECT_TRUE(fake.ended);
-    EXPECT_EQ(G.quitCount, 1);
 }

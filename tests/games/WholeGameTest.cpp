@@ -2,6 +2,7 @@
 // handlers with the fake services.
 #include "GameTest.h"
 
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -175,12 +176,14 @@ protected:
             screens << QString("%1|%2|%3|%4 %5")
                            .arg(w.caption(), w.upperLine.isVisible() ? w.upperLine.text() : "-", w.lowerLine.text(), colour)
                            .arg(w.lowerLine.pointSize());
-            // the whole result line is readable on one line, centred, and below the upper one
+            // the whole result line is readable: as wide as it needs, up to the window's width,
+            // tall enough for what wraps, centred, and below the upper line
             const QWidget* lower = w.lowerLine.widget();
             const int width = w.clientArea()->width();
             EXPECT_TRUE(lower->x() >= 0 && lower->x() + lower->width() <= width);
             EXPECT_LE(std::abs(lower->x() + lower->width() / 2 - width / 2), 1);
-            EXPECT_LT(lower->height(), 2 * lower->fontMetrics().height());
+            EXPECT_GE(lower->width(), std::min(lower->fontMetrics().horizontalAdvance(w.lowerLine.text()), width));
+            EXPECT_GE(lower->height(), static_cast<const QLabel*>(lower)->heightForWidth(lower->width()));
             EXPECT_GE(lower->y(), w.upperLine.widget()->geometry().bottom());
             EXPECT_EQ(Shown({&w.problemButton, &w.surrenderButton, &w.switchButton}), "000");
             EXPECT_FALSE(w.fileMenu.isVisible() || w.helpMenu.isVisible() || w.blankMenu.isVisible());
@@ -191,26 +194,27 @@ protected:
 
 TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsTheCounts)
 {
-    writeFile("NP2.INI", RecordFile(2, 1, "50", "98.5"));
+    writeFile("NP2.INI", RecordFile(16, 3, "50", "9999"));
     title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
     EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
-    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 98.5 秒");  // the course's own
+    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 9999 秒");  // the course's own
+    fake.onBox = [this](const Box& box) { fake.now += box == kQuizOk ? 53.45f : 0.0f; };  // a long look at the quiz's "GOOD!"
     EXPECT_TRUE(mainWindow->timeAttackLabel.isVisible() && mainWindow->bestTimeLabel.isVisible());
     fake.eventRounds = 0;
     playToTheEnd();
     EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です"},
                                             {"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}, kPanelsOk,
                                             kQuizStart, kQuizOk, {"OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning}}));
-    // the run: 1 s pause before the clock, then ten seconds of stopwatch, then the minute
+    // the run: 1 s pause before the clock, 53.45 s at a box, ten seconds of stopwatch, a minute at the end
     EXPECT_EQ(screens, (QStringList{"こんぐらちゅれーしょんず！|おめでとうございますっ！|というか、お疲れ様でした(？)|blue 16",
                                     "おしまいっ♪|-|今回はいかがでしたか？|cyan 16", "おしまいっ♪|-|楽しんでいただけましたか？|cyan 16",
-                                    "それでは|-|また次回！（があれば(笑)）|cyan 16", "結果発表|ちなみに降参した回数は|2 回でした|cyan 16",
-                                    "結果発表|あなたのレベルは|弱気なゲーマー|blue 28", "結果発表|クリア所要時間は|70 秒|blue 28",
-                                    "結果発表|記録更新！|98.5 秒 → 70 秒|blue 28", "結果発表|-|お・わ・り|blue 28"}));
+                                    "それでは|-|また次回！（があれば(笑)）|cyan 16", "結果発表|ちなみに降参した回数は|16 回でした|cyan 16",
+                                    "結果発表|あなたのレベルは|根性なしのミジンコ|blue 28", "結果発表|クリア所要時間は|123.45 秒|blue 28",
+                                    "結果発表|記録更新！|9999 秒 → 123.45 秒|blue 28", "結果発表|-|お・わ・り|blue 28"}));
     EXPECT_EQ(fake.eventRounds, 7);
     EXPECT_FALSE(mainWindow.isLoaded());  // the closing close is not refused
-    const std::string counted = WithLine(WithLine(RecordFile(0, 0, "50", "98.5"), "Kaisu = 0", "Kaisu=0"), "Kaisu = 0", "Kaisu=0");
-    EXPECT_EQ(readFile("NP2.INI"), WithLine(counted, "[A_Time]\r\n1st = 98.5", "[A_Time]\r\n1st=70"));
+    const std::string counted = WithLine(WithLine(RecordFile(0, 0, "50", "9999"), "Kaisu = 0", "Kaisu=0"), "Kaisu = 0", "Kaisu=0");  // both back to 0
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(counted, "[A_Time]\r\n1st = 9999", "[A_Time]\r\n1st=123.45"));
 }
 
 TEST_F(Ending, AnEqualTimeIsNoRecord)

@@ -78,7 +78,7 @@ void TextFileWriter::writeLine(const QString& line)
 bool TextFileWriter::close() { return ReplaceFile(QFile::encodeName(path_).toStdString(), bytes_); }
 
 namespace {
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 bool ReadSome(int fd, char* into, std::size_t size, std::size_t& got, off_t at = -1)
 {

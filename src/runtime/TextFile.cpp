@@ -175,7 +175,35 @@ std::size_t SequenceLength(unsigned char c)
     return c >= 0xF0 && c <= 0xF7 ? 4 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xC0 && c <= 0xDF ? 2 : 1;
 }
 
-bool IsUtf8(const char* bytes, std::size_t count) { return QByteArrayView(bytes, static_cast<qsizetype>(count)).isValidUtf8(); }
+// Whole sequences only: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(const char* bytes, std::size_t count)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+    const auto* const end = p + count;
+    auto continuation = [](unsigned char c) { return (c & 0xC0) == 0x80; };
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {  // then plain ASCII, eight bytes at a time
+            ++p;
+            for (std::uint64_t word = 0; end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0);)
+                p += 8;
+            continue;
+        }
+        const std::ptrdiff_t left = end - p;
+        if (c >= 0xC2 && c <= 0xDF && left >= 2 && continuation(p[1])) {
+            p += 2;
+        } else if (c >= 0xE0 && c <= 0xEF && left >= 3 && continuation(p[1]) && continuation(p[2]) && !(c == 0xE0 && p[1] < 0xA0) &&
+                   !(c == 0xED && p[1] > 0x9F)) {
+            p += 3;
+        } else if (c >= 0xF0 && c <= 0xF4 && left >= 4 && continuation(p[1]) && continuation(p[2]) && continuation(p[3]) &&
+                   !(c == 0xF0 && p[1] < 0x90) && !(c == 0xF4 && p[1] > 0x8F)) {
+            p += 4;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
 }  // namespace
 
 void TextFileReader::check(const char* bytes, std::size_t count)
@@ -210,13 +238,15 @@ void TextFileReader::check(const char* bytes, std::size_t count)
 
 bool TextFileReader::isUtf8()
 {
-    // The rest of the file, from where reading has got to, is checked without disturbing it.
+    // The rest of the file, from where reading has got to, is checked without disturbing
+    // it, in larger pieces: a long file is checked to its end at once.
+    constexpr std::size_t kAheadSize = 16 * kBufferSize;
     std::unique_ptr<char[]> ahead;
     while (!invalid_ && !atEnd_ && !failed_ && fd_ >= 0) {
         if (!ahead)
-            ahead.reset(new char[kBufferSize]);
+            ahead.reset(new char[kAheadSize]);
         std::size_t got = 0;
-        if (!ReadSome(fd_, ahead.get(), kBufferSize, got, static_cast<off_t>(checkedBytes_))) {
+        if (!ReadSome(fd_, ahead.get(), kAheadSize, got, static_cast<off_t>(checkedBytes_))) {
             failed_ = true;
             break;
         }

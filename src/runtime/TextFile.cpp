@@ -65,7 +65,6 @@ std::string EncodeCp932(const QString& text)
     return Convert("CP932", "UTF-16LE", utf16, "?", 2);
 }
 
-bool ValidCp932(const QString& text) { return DecodeCp932(EncodeCp932(text)) == text; }
 
 TextFileWriter::TextFileWriter(QString path) : path_(std::move(path)) {}
 

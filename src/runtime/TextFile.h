@@ -11,7 +11,6 @@
 
 QString DecodeCp932(const std::string& bytes);  // a byte that is no character becomes U+FFFD
 std::string EncodeCp932(const QString& text);   // a character without a code becomes "?"
-bool ValidCp932(const QString& text);            // every character has a code
 
 // Creates (or overwrites) a file line by line. Nothing reaches the disk before close(),
 // which writes the whole file in one step and tells whether it worked.

@@ -4,6 +4,8 @@
 //   icon   the game's window icon    text   the title's Japanese letters in the window
 //   icon16 only the 16-pixel icon, which has no lettering
 //   ascii  a line of plain ASCII text in the window, in Qt's own default font
+//   fonts  the title's two smaller lines as well, in their own fonts (11.25 pt, plain and
+//          bold): each further font costs Qt a font engine of its own
 #include "FirstPaint.h"
 
 #include "runtime/gui/Controls.h"
@@ -43,6 +45,14 @@ int main(int argc, char* argv[])
         auto* label = new QLabel(QStringLiteral("ぬるぴか２ (C) ぬるぴか工房"), &window);
         label->setFont(detail::ToQFont(FontSpec{Face::Proportional, 15.75, true}));
         label->setGeometry(8, 8, 240, 40);
+    }
+    if (step("fonts")) {
+        auto* credit = new QLabel(QStringLiteral("(C) ぬるぴか工房"), &window);
+        credit->setFont(detail::ToQFont(FontSpec{Face::Proportional, 11.25, false}));
+        credit->setGeometry(8, 56, 150, 20);
+        auto* version = new QLabel(QStringLiteral("Ver 0.21"), &window);
+        version->setFont(detail::ToQFont(FontSpec{Face::Proportional, 11.25, true}));
+        version->setGeometry(160, 56, 90, 20);
     }
     if (step("ascii")) {
         auto* label = new QLabel(QStringLiteral("Ver 0.21"), &window);

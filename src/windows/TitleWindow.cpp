@@ -2,11 +2,8 @@
 
 #include "rules/GameState.h"
 #include "rules/TitleKeys.h"
+#include "windows/NameLetters.h"
 #include "windows/Windows.h"
-
-namespace {
-const FontSpec kLetterFont{Face::Proportional, 15.75, true};
-}  // namespace
 
 TitleWindow::TitleWindow() : Window("titleWindow")
 {
@@ -23,21 +20,14 @@ TitleWindow::TitleWindow() : Window("titleWindow")
     // the letters of the name and their grey shadows
     auto letter = [this](Label& label, const char* text, Color colour, int left, int top) {
         place(label, nameFrame, left, top, 375, 375);
-        label.setText(text);
-        label.setTextColor(colour);
-        label.setFont(kLetterFont);
-        label.setAlignment(Alignment::Center);
+        StyleNameLetter(label, text, colour);
     };
     letter(ruLetter, "る", kCyan, 720, 480);
     letter(twoLetter, "２", kYellow, 2160, 240);
     place(creditLabel, nameFrame, 840, 1080, 2175, 255);
-    creditLabel.setText("(C) ぬるぴか工房");
-    creditLabel.setTextColor(kOrange);
-    creditLabel.setFont({Face::Proportional, 11.25, false});
+    StyleCreditLabel(creditLabel);
     place(versionLabel, nameFrame, 2520, 600, 1095, 255);
-    versionLabel.setText("Ver X.XX");
-    versionLabel.setTextColor(kBlack);
-    versionLabel.setFont({Face::Proportional, 11.25, true});
+    StyleVersionLabel(versionLabel);
     letter(piLetter, "ぴ", kGreen, 1200, 360);
     letter(nuLetter, "ぬ", kRed, 240, 240);
     letter(nuShadow, "ぬ", kGrey, 290, 270);

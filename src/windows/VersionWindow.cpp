@@ -1,6 +1,7 @@
 #include "windows/VersionWindow.h"
 
 #include "rules/GameState.h"
+#include "windows/NameLetters.h"
 
 VersionWindow::VersionWindow() : Window("versionWindow")
 {
@@ -14,10 +15,7 @@ VersionWindow::VersionWindow() : Window("versionWindow")
 
     auto letter = [this](Label& label, const char* text, Color colour, int left, int top) {
         place(label, left, top, 375, 375);
-        label.setText(text);
-        label.setTextColor(colour);
-        label.setFont({Face::Proportional, 15.75, true});
-        label.setAlignment(Alignment::Center);
+        StyleNameLetter(label, text, colour);
     };
     letter(nuShadow, "ぬ", kGrey, 280, 270);
     letter(ruShadow, "る", kGrey, 750, 510);
@@ -31,12 +29,9 @@ VersionWindow::VersionWindow() : Window("versionWindow")
     letter(twoLetter, "２", kYellow, 2160, 240);
 
     place(versionLabel, 2520, 600, 1095, 255);
-    versionLabel.setText("Ver X.XX");
-    versionLabel.setTextColor(kBlack);
-    versionLabel.setFont({Face::Proportional, 11.25, true});
+    StyleVersionLabel(versionLabel);
     place(creditLabel, 840, 1080, 2175, 255);
-    creditLabel.setText("(C) ぬるぴか工房");
-    creditLabel.setTextColor(kOrange);
+    StyleCreditLabel(creditLabel);
     place(okButton, 1320, 1560, 1095, 375);
     okButton.setText("OK");
     okButton.setFont({Face::Proportional, 9, false});

@@ -1,0 +1,25 @@
+#include "windows/NameLetters.h"
+
+#include "runtime/gui/Colors.h"
+
+void StyleNameLetter(Label& label, const char* text, Color colour)
+{
+    label.setText(text);
+    label.setTextColor(colour);
+    label.setFont({Face::Proportional, 15.75, true});
+    label.setAlignment(Alignment::Center);
+}
+
+void StyleVersionLabel(Label& label)
+{
+    label.setText("Ver X.XX");
+    label.setTextColor(kBlack);
+    label.setFont({Face::Proportional, 11.25, true});
+}
+
+void StyleCreditLabel(Label& label)
+{
+    label.setText("(C) ぬるぴか工房");
+    label.setTextColor(kOrange);
+    label.setFont({Face::Proportional, 11.25, false});
+}

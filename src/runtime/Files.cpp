@@ -7,7 +7,10 @@
 #include <cctype>
 #include <cerrno>
 #include <csignal>
+#include <climits>
 #include <cstdlib>
+#include <utility>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,30 +51,82 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
-// A replacement cut short by a kill leaves its temporary file behind; the next one that
-// succeeds clears them away (one game per folder, so none of them is still being written).
-void RemoveLeftovers(const std::string& path)
+// The temporary file of a replacement: hidden, beside the file it replaces, with the
+// game's own marker around the random part, so that no name a person gives a file (a
+// copy such as "NP2.INI.backup") is ever taken for one.
+constexpr char kTempMarker[] = ".nurupika2-";
+constexpr char kTempEnd[] = ".tmp";
+constexpr std::size_t kRandomLength = 6;  // mkstemps' XXXXXX
+
+std::string NameOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".";
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string TempPattern(const std::string& path)
+{
+    return FolderOf(path) + "/." + NameOf(path) + kTempMarker + std::string(kRandomLength, 'X') + kTempEnd;
+}
+
+bool IsTempName(const std::string& name, const std::string& target)
+{
+    const std::string head = "." + target + kTempMarker;
+    const std::string tail = kTempEnd;
+    if (name.size() != head.size() + kRandomLength + tail.size() || name.compare(0, head.size(), head) != 0 ||
+        name.compare(name.size() - tail.size(), tail.size(), tail) != 0)
+        return false;
+    const auto random = name.begin() + static_cast<long>(head.size());
+    return std::all_of(random, random + static_cast<long>(kRandomLength),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// A replacement cut short by a kill leaves its temporary file behind; the next one that
+// succeeds clears such files away (one game per folder, so none of them is still being
+// written). Only ordinary files of exactly that name go.
+void RemoveLeftovers(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    const std::string target = NameOf(path);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+        if (!IsTempName(entry->d_name, target))
             continue;
-        const bool temporary = std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
-                                           [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
-        if (temporary) {
-            std::string leftover = folder;
-            leftover += '/';
-            leftover += name;
+        const std::string leftover = folder + "/" + entry->d_name;
+        struct stat st {};
+        if (::lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode))
             ::unlink(leftover.c_str());
-        }
     }
     ::closedir(dir);
+}
+
+// The file a write goes to: through symbolic links to the file they name, even when that
+// file is not made yet (a link into a synced folder before the first game). Empty when
+// the links go round in a circle.
+std::string WriteTarget(const std::string& requested)
+{
+    std::string path = requested;
+    for (int hop = 0; hop < 40; ++hop) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+            return path;
+        }
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string target(static_cast<std::size_t>(PATH_MAX), '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
+            return std::string();
+        target.resize(static_cast<std::size_t>(n));
+        if (target[0] != '/')
+            target.insert(0, FolderOf(path) + "/");
+        path = std::move(target);
+    }
+    return std::string();
 }
 
 struct ReplacingScope {
@@ -94,13 +149,11 @@ void detail::SetEndRequestHandler(void (*handler)()) { endRequestHandler = handl
 bool ReplaceFile(const std::string& requested, const std::string& bytes)
 {
     // Write through a symbolic link to the file it names, not over the link.
-    std::string path = requested;
-    if (char* real = ::realpath(requested.c_str(), nullptr)) {
-        path = real;
-        std::free(real);
-    }
+    const std::string path = WriteTarget(requested);
+    if (path.empty())
+        return false;
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
+    const bool exists = ::lstat(path.c_str(), &old) == 0;
     if (exists) {
         if (!S_ISREG(old.st_mode))
             return false;
@@ -115,8 +168,8 @@ bool ReplaceFile(const std::string& requested, const std::string& bytes)
 
     ReplacingScope scope;
     const std::string folder = FolderOf(path);
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp = TempPattern(path);
+    const int fd = ::mkstemps(temp.data(), static_cast<int>(sizeof kTempEnd - 1));
     if (fd < 0)
         return false;
     bool ok = WriteAll(fd, bytes);

@@ -2,11 +2,12 @@
 #include <QString>
 #include <string>
 
-// Replaces (or creates) a file in one step: the bytes go to a temporary file in the same
-// folder, are flushed to disk and renamed over the target. A crash at any moment leaves
-// either the old file or the new one, never a torn one. A symbolic link stays a link and
-// its target is replaced. An existing file keeps its permissions; a new one gets the
-// usual ones. False when nothing could be written.
+// Replaces (or creates) a file in one step: the bytes go to a hidden temporary file in the
+// same folder, are flushed to disk and renamed over the target. A crash at any moment
+// leaves either the old file or the new one, never a torn one. A symbolic link stays a
+// link and its target is replaced, or made when it is not there yet. An existing file
+// keeps its permissions; a new one gets the usual ones. False when nothing could be
+// written; nothing is changed then.
 bool ReplaceFile(const std::string& requested, const std::string& bytes);
 
 // Reads a whole file; false when it cannot be opened or read.

@@ -2,7 +2,9 @@
 
 #include "FolderTest.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -64,4 +66,39 @@ TEST_F(RecordFileTest, WritesOneKeyAndNeverCreatesAFileThatHasGone)
     EXPECT_FALSE(BestTimeRecord("another"));
     ASSERT_EQ(::chmod(QFile::encodeName(file()).constData(), 0444), 0);
     EXPECT_EQ(WriteRecord(file(), kQuitRecord, std::int32_t{1}), RecordStatus::WriteFailed);
+}
+
+TEST_F(RecordFileTest, ThePlayersOwnFilesBesideTheRecordsSurviveTheirCreationAndEveryWrite)
+{
+    const QStringList own{"NP2.INI.backup", "NP2.INI.old123", "NP2.INI.orig", "NP2.INI.bak", "NP2.INI~"};
+    for (const QString& name : own)
+        writeFile(name, "kept: " + name.toStdString());
+    ASSERT_TRUE(CreateRecordFile(file()));
+    ASSERT_EQ(WriteRecord(file(), kSurrenderRecord, std::int32_t{1}), RecordStatus::Ok);
+    ASSERT_EQ(WriteRecord(file(), kBestNormalRecord, 12.5f), RecordStatus::Ok);
+    for (const QString& name : own)
+        EXPECT_EQ(readFile(name), "kept: " + name.toStdString()) << name.toStdString();
+    // and nothing of the game's own is left beside them
+    EXPECT_EQ(QDir(path("")).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), own.size() + 1);
+}
+
+TEST_F(RecordFileTest, ALinkToRecordsNotMadeYetGetsItsTargetMadeAndStaysALink)
+{
+    ASSERT_TRUE(QDir(path("")).mkpath("Sync"));
+    ASSERT_EQ(::symlink("Sync/NP2.INI", QFile::encodeName(file()).constData()), 0);  // relative, as ln -s makes it
+    ASSERT_TRUE(CreateRecordFile(file()));
+    ASSERT_EQ(WriteRecord(file(), kQuitRecord, std::int32_t{1}), RecordStatus::Ok);
+    EXPECT_EQ(QFileInfo(file()).symLinkTarget(), path("Sync/NP2.INI"));
+    EXPECT_EQ(readFile("Sync/NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=1"));
+    EXPECT_EQ(QDir(path("Sync")).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"NP2.INI"});
+}
+
+TEST_F(RecordFileTest, ALinkIntoAFolderThatIsNotThereMakesNothing)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(path("Gone/NP2.INI")).constData(), QFile::encodeName(file()).constData()), 0);
+    EXPECT_FALSE(CreateRecordFile(file()));
+    EXPECT_EQ(QFileInfo(file()).symLinkTarget(), path("Gone/NP2.INI"));
+    EXPECT_FALSE(QFileInfo::exists(path("Gone")));
+    EXPECT_EQ(QDir(path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"NP2.INI"});
 }

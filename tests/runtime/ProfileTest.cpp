@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -83,23 +82,6 @@ TEST_F(Profile, WritingRewritesOnlyThatLineInTheFilesOwnSpellingAndOnlyForANewVa
     writeFile("NP2.INI", "; note\r\n[A]\r\nx = 1\r\n\r\n[B]\r\ny=2");  // new keys and sections go to the end
     ASSERT_TRUE(put("A", "z", "3") && put("B", "w", "4") && put("C", "v", "5"));
     EXPECT_EQ(readFile("NP2.INI"), "; note\r\n[A]\r\nx = 1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=5\r\n");
-}
-
-TEST_F(Profile, ReplacementKeepsPermissionsAndLinksAndLeavesNoTemporaryFile)
-{
-    writeFile("records.ini", RecordFile());
-    ASSERT_TRUE(QFile::link(path("records.ini"), path("NP2.INI")));
-    ASSERT_EQ(::chmod(QFile::encodeName(path("records.ini")).constData(), 0640), 0);
-    ASSERT_TRUE(put("Kousan", "Kaisu", "3"));
-    EXPECT_TRUE(QFileInfo(path("NP2.INI")).isSymLink());  // the link stays and its target is written
-    EXPECT_EQ(readFile("records.ini"), WithLine(RecordFile(), "Kaisu = 0", "Kaisu=3"));
-    EXPECT_EQ(QFileInfo(path("records.ini")).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
-    // what a killed replacement left behind goes with the next one; other files stay
-    writeFile("records.ini.a1B2c3", "torn");
-    writeFile("records.ini.bak", "mine");
-    ASSERT_TRUE(put("Kousan", "Kaisu", "4"));
-    EXPECT_EQ(QDir(path("")).entryList(QDir::Files | QDir::System), (QStringList{"NP2.INI", "records.ini", "records.ini.bak"}));
 }
 
 TEST_F(Profile, AReadOnlyFileOrAFolderIsNotWritten)

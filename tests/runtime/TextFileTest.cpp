@@ -57,6 +57,8 @@ TEST_F(TextFiles, AFileIsUtf8OnlyWhenAllOfItIsAndLinesLongerThanAnyBufferAreWhol
     EXPECT_EQ(all.value(2), "あ");
     writeFile("in.txt", text);
     EXPECT_EQ(lines("in.txt").value(0), "問題,答え");
+    writeFile("in.txt", "問題,です\n\xE3\x81");  // a character cut off by the file's end
+    EXPECT_EQ(lines("in.txt").value(0), DecodeCp932("問題,です"));
     // characters of three and four bytes cut by every buffer's end
     const QString many = QString("あ😀").repeated(30000);
     writeFile("in.txt", many.toStdString() + "\n");

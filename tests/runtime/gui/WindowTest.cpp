@@ -7,6 +7,7 @@
 #include "FolderTest.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -119,4 +120,16 @@ TEST(RealBoxes, JapaneseButtonsNoTheDefaultOfAQuestionLinesAsGivenAndCancelGives
                 b->click();
     });
     EXPECT_EQ(services.askText("答えは？", "prompt"), "");
+}
+
+TEST(RealServices, ARelativeDataFolderIsIgnoredForTheOneInTheHomeFolder)
+{
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    QtServices services;
+    qputenv("XDG_DATA_HOME", "data");
+    EXPECT_EQ(services.userDataFolder(), QDir::homePath() + "/.local/share");
+    qputenv("XDG_DATA_HOME", "/srv/data");
+    EXPECT_EQ(services.userDataFolder(), "/srv/data");
+    wasSet ? qputenv("XDG_DATA_HOME", saved) : qunsetenv("XDG_DATA_HOME");
 }

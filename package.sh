@@ -6,6 +6,13 @@ cd "$(dirname "$0")"
 . scripts/packages.sh
 bash scripts/deps.sh "${GAME_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# Reproducible: the archive's file times are the last commit's (the release's date in the
+# changelog outside a git checkout), so the same sources give the same package bytes.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) || SOURCE_DATE_EPOCH=""
+  [ -n "$SOURCE_DATE_EPOCH" ] || SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/changelog -S Timestamp)
+fi
+export SOURCE_DATE_EPOCH
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DNP2_BUILD_TESTS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr \
   "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \

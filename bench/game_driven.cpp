@@ -4,8 +4,8 @@
 //   quit  ends the program
 // It reports on standard output: "BOX title" for each message box, and "STATE name"
 // once the window of that name is on screen and the game waits for the next event.
-#include "runtime/gui/Application.h"
-#include "runtime/gui/Harness.h"
+#include "gui/Dispatch.h"
+#include "app/QtServices.h"
 #include "windows/StartUp.h"
 #include "windows/Windows.h"
 
@@ -59,7 +59,7 @@ public:
 void Command(const std::string& line)
 {
     if (line == "run") {
-        RunAsHandler([] {
+        Dispatch([] {
             mainWindow->onNoClicked();
             mainWindow->onProblemClicked();
         });

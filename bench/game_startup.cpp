@@ -2,7 +2,7 @@
 // title window.
 #include "FirstPaint.h"
 
-#include "runtime/gui/Application.h"
+#include "app/QtServices.h"
 #include "windows/StartUp.h"
 
 #include <QApplication>

@@ -8,9 +8,8 @@
 //          bold): each further font costs Qt a font engine of its own
 #include "FirstPaint.h"
 
-#include "runtime/gui/Controls.h"
-#include "runtime/gui/Icon.h"
-#include "runtime/gui/detail/QtBits.h"
+#include "app/GameIcon.h"
+#include "gui/Units.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -33,7 +32,7 @@ int main(int argc, char* argv[])
     if (step("style"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (step("font"))
-        QApplication::setFont(detail::ToQFont(FontSpec{}));
+        QApplication::setFont(ToQFont(FontSpec{}));
     if (step("icon"))
         QApplication::setWindowIcon(GameIcon());
     if (step("icon16"))
@@ -43,15 +42,15 @@ int main(int argc, char* argv[])
     window.setFixedSize(257, 112);
     if (step("text")) {
         auto* label = new QLabel(QStringLiteral("ぬるぴか２ (C) ぬるぴか工房"), &window);
-        label->setFont(detail::ToQFont(FontSpec{Face::Proportional, 15.75, true}));
+        label->setFont(ToQFont(FontSpec{Face::Proportional, 15.75, true}));
         label->setGeometry(8, 8, 240, 40);
     }
     if (step("fonts")) {
         auto* credit = new QLabel(QStringLiteral("(C) ぬるぴか工房"), &window);
-        credit->setFont(detail::ToQFont(FontSpec{Face::Proportional, 11.25, false}));
+        credit->setFont(ToQFont(FontSpec{Face::Proportional, 11.25, false}));
         credit->setGeometry(8, 56, 150, 20);
         auto* version = new QLabel(QStringLiteral("Ver 0.21"), &window);
-        version->setFont(detail::ToQFont(FontSpec{Face::Proportional, 11.25, true}));
+        version->setFont(ToQFont(FontSpec{Face::Proportional, 11.25, true}));
         version->setGeometry(160, 56, 90, 20);
     }
     if (step("ascii")) {

@@ -1,5 +1,5 @@
 // ぬるぴか２: a trick-puzzle game.
-#include "runtime/gui/Application.h"
+#include "app/QtServices.h"
 #include "windows/StartUp.h"
 
 #include <QApplication>

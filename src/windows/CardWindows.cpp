@@ -8,35 +8,35 @@ CardWindow::CardWindow(const QString& objectName, const QString& frameTitle, std
     : Window(objectName)
 {
     setBorder(Border::None, false);
-    setCaption("Form4");  // both cards carry this caption: window lists and screen readers show it
+    setWindowTitle("Form4");  // both cards carry this caption: window lists and screen readers show it
     setBackColor(kLavender);
     place(frame, 120, 120, 5655, 3615);
-    frame.setTitle(frameTitle);
-    frame.setBackColor(kLavender);
-    frame.setFont({Face::Proportional, 14.25, false});
-    closeTimer.onTimeout([this] { onTimeUp(); });
+    frame->setTitle(frameTitle);
+    frame->setBackColor(kLavender);
+    frame->setFont({Face::Proportional, 14.25, false});
+    closeTimer->onTimeout([this] { onTimeUp(); });
     for (const CardLine& line : cardLines) {
-        std::unique_ptr<Label> label(new Label(this));  // made here: only the window itself may hand itself to a control
-        place(*label, frame, line.left, line.top, line.width, line.height);
+        auto* label = new Label(this);
+        place(label, frame, line.left, line.top, line.width, line.height);
         label->setText(line.text);
         label->setAlignment(line.alignment);
-        label->setOpaque(true);
+        label->setAutoFillBackground(true);
         label->setBackColor(kLavender);
         label->setTextColor(line.colour);
         label->setFont({Face::Proportional, 14.25, true});
-        lines.push_back(std::move(label));
+        lines.push_back(label);
     }
 }
 
 void CardWindow::onLoad()
 {
-    centerOnScreen(3870, 5865);
-    closeTimer.start(5000);
+    centerOnScreen(5865, 3870);
+    closeTimer->start(5000);
 }
 
 void CardWindow::onTimeUp()
 {
-    closeTimer.stop();
+    closeTimer->stop();
     close();
     openProblem();
     ShowMessage("PUSH START", pushStartText(), MessageKind::Warning);
@@ -49,10 +49,10 @@ PanelsCard::PanelsCard()
                   {"ﾊﾟﾈﾙをｸﾘｯｸすると、", 1320, 1440, 3015, 375},
                   {"自分自身＆隣接するﾊﾟﾈﾙの色が", 600, 1920, 4575, 375},
                   // "青 ⇄ 赤": the two arrows stacked between the two colours
-                  {"←", 2520, 2400, 375, 255, Alignment::Left, kBlack},
-                  {"青", 1680, 2520, 375, 375, Alignment::Left, kBlue},
-                  {"赤", 3480, 2520, 375, 375, Alignment::Left, kRed},
-                  {"→", 2520, 2640, 375, 255, Alignment::Left, kBlack},
+                  {"←", 2520, 2400, 375, 255, Qt::AlignLeft | Qt::AlignTop, kBlack},
+                  {"青", 1680, 2520, 375, 375, Qt::AlignLeft | Qt::AlignTop, kBlue},
+                  {"赤", 3480, 2520, 375, 375, Qt::AlignLeft | Qt::AlignTop, kRed},
+                  {"→", 2520, 2640, 375, 255, Qt::AlignLeft | Qt::AlignTop, kBlack},
                   {"と変化するぞ", 1800, 3120, 1935, 375}})
 {
 }

@@ -1,24 +1,26 @@
 #pragma once
 // The two problem cards: five seconds of rules in a frame, then the problem window and
 // the message that tells the player to press START. They take no input.
-#include "runtime/gui/Window.h"
+#include "gui/Frame.h"
+#include "gui/Label.h"
+#include "gui/Timer.h"
+#include "gui/Window.h"
 
 #include <initializer_list>
-#include <memory>
 #include <vector>
 
 struct CardLine {
     const char* text;
     int left, top, width, height;  // in the frame
-    Alignment alignment = Alignment::Center;
+    Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop;
     Color colour = kBlack;
 };
 
 class CardWindow : public Window {
 public:
-    Frame frame{this};
-    Timer closeTimer{this};
-    std::vector<std::unique_ptr<Label>> lines;  // from top to bottom
+    Frame* frame = new Frame(this);
+    Timer* closeTimer = new Timer(this);
+    std::vector<Label*> lines;  // from top to bottom
 
     void onTimeUp();
 

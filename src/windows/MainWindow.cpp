@@ -20,60 +20,60 @@ const QString kWelcome = "Welcome to ぬるぴか";
 MainWindow::MainWindow() : Window("mainWindow")
 {
     setBorder(Border::Single, true);
-    setCaption("ぬるぴか ２");
+    setWindowTitle("ぬるぴか ２");
 
     place(switchButton, 3840, 2760, 975, 375);
-    switchButton.setText("ｽｲｯﾁ(謎)");
+    switchButton->setText("ｽｲｯﾁ(謎)");
     place(yesButton, 1200, 2280, 975, 375);
-    yesButton.setText("はい");
+    yesButton->setText("はい");
     place(noButton, 3120, 2280, 975, 375);
-    noButton.setText("いいえ");
+    noButton->setText("いいえ");
     place(problemButton, 1920, 2760, 975, 375);
-    problemButton.setText("問題１");
+    problemButton->setText("問題１");
     place(surrenderButton, 240, 2760, 975, 375);
-    surrenderButton.setText("降参");
+    surrenderButton->setText("降参");
     place(exitButtons[1], 3840, 2760, 975, 375);
-    exitButtons[1].setText("終了");
+    exitButtons[1]->setText("終了");
     place(exitButtons[0], 2520, 2760, 975, 375);
-    exitButtons[0].setText("おわり");
-    auto label = [this](Label& l, int left, int top, int width, int height, const char* text, Color colour,
+    exitButtons[0]->setText("おわり");
+    auto label = [this](Label* l, int left, int top, int width, int height, const char* text, Color colour,
                         const FontSpec& font) {
         place(l, left, top, width, height);
-        l.setText(text);
-        l.setTextColor(colour);
-        l.setFont(font);
-        l.setAlignment(Alignment::Center);
+        l->setText(text);
+        l->setTextColor(colour);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     };
     label(bestTimeLabel, 120, 3000, 4935, 255, "BEST TIME 9999 秒", kWhite, kInfoFont);
     label(timeAttackLabel, 3360, 240, 1695, 255, "TIME ATTACK", kWhite, kInfoFont);
     label(courseLabel, 3480, 0, 1575, 255, "ANOTHER", kWhite, kInfoFont);
     label(upperLine, 120, 480, 4815, 615, "", kRed, kLineFont);
     label(lowerLine, 120, 1200, 4815, 495, "", kRed, kLineFont);
-    setTabOrder({&noButton, &exitButtons[0], &exitButtons[1], &surrenderButton, &problemButton, &yesButton, &switchButton});
+    lowerLineLayout_ = lowerLine->geometry();
+    setTabOrder({noButton, exitButtons[0], exitButtons[1], surrenderButton, problemButton, yesButton, switchButton});
 
-    fileMenu.setText("ﾌｧｲﾙ(&F)");
-    exitItem.setText("終了(&X)");
-    helpMenu.setText("ﾍﾙﾌﾟ(&H)");
-    surrenderItem.setText("降参(&C)");
-    helpSeparator.setText("-");
-    versionItem.setText("ﾊﾞｰｼﾞｮﾝ情報(&V)");
-    blankMenu.setText("");
-    lockItem.setText("Lock(&L)");
-    attackItem.setText("Attack(&A)");
+    fileMenu->setTitle("ﾌｧｲﾙ(&F)");
+    exitItem->setText("終了(&X)");
+    helpMenu->setTitle("ﾍﾙﾌﾟ(&H)");
+    surrenderItem->setText("降参(&C)");
+    versionItem->setText("ﾊﾞｰｼﾞｮﾝ情報(&V)");
+    blankMenu->setTitle("");
+    lockItem->setText("Lock(&L)");
+    attackItem->setText("Attack(&A)");
 
-    yesButton.onClick([this] { onYesClicked(); });
-    noButton.onClick([this] { onNoClicked(); });
-    exitButtons[0].onClick([this] { onExitClicked(0); });
-    exitButtons[1].onClick([this] { onExitClicked(1); });
-    surrenderButton.onClick([this] { onSurrenderClicked(); });
-    problemButton.onClick([this] { onProblemClicked(); });
+    yesButton->onClick([this] { onYesClicked(); });
+    noButton->onClick([this] { onNoClicked(); });
+    exitButtons[0]->onClick([this] { onExitClicked(0); });
+    exitButtons[1]->onClick([this] { onExitClicked(1); });
+    surrenderButton->onClick([this] { onSurrenderClicked(); });
+    problemButton->onClick([this] { onProblemClicked(); });
     // the switch answers only a mouse press: Space or Enter on it does nothing
-    switchButton.onPress([this](MouseButton b, Modifiers keys) { onSwitchPressed(b, keys); });
-    exitItem.onChoose([this] { onExitChosen(); });
-    surrenderItem.onChoose([this] { surrender(); });
-    lockItem.onChoose([this] { onLockChosen(); });
-    attackItem.onChoose([this] { onAttackChosen(); });
-    versionItem.onChoose([this] { onVersionChosen(); });
+    switchButton->onPress([this](MouseButton b, Modifiers keys) { onSwitchPressed(b, keys); });
+    exitItem->onChoose([this] { onExitChosen(); });
+    surrenderItem->onChoose([this] { surrender(); });
+    lockItem->onChoose([this] { onLockChosen(); });
+    attackItem->onChoose([this] { onAttackChosen(); });
+    versionItem->onChoose([this] { onVersionChosen(); });
 }
 
 // ---- the opening
@@ -84,16 +84,16 @@ void MainWindow::onLoad()
     G.titleKeys = {};
     G.stage = Stage::kOpening;
     const bool another = G.course == "ANOTHER";
-    courseLabel.setText(another ? "ANOTHER" : "NORMAL");
+    courseLabel->setText(another ? "ANOTHER" : "NORMAL");
     G.bestTime = another ? G.bestTimeAnother : G.bestTimeNormal;
-    centerOnScreen(4000, 5200);
+    centerOnScreen(5200, 4000);
     setBackColor(kTeal);
-    for (Button* b : {&exitButtons[0], &exitButtons[1], &surrenderButton, &problemButton, &yesButton, &noButton, &switchButton})
+    for (Button* b : {exitButtons[0], exitButtons[1], surrenderButton, problemButton, yesButton, noButton, switchButton})
         b->setVisible(false);
-    blankMenu.setVisible(false);
-    surrenderItem.setVisible(false);
-    helpSeparator.setVisible(false);
-    for (Label* l : {&upperLine, &lowerLine, &courseLabel, &timeAttackLabel})
+    blankMenu->setVisible(false);
+    surrenderItem->setVisible(false);
+    helpSeparator->setVisible(false);
+    for (Label* l : {upperLine, lowerLine, courseLabel, timeAttackLabel})
         l->setVisible(false);
     ShowMessage(kWelcome, "『ぬるぴか』の世界へようこそ\r\nさてさて、今回は何が待ち受けているのか");
     ShowMessage(kWelcome, "乞うご期待！");
@@ -103,22 +103,22 @@ void MainWindow::onLoad()
 
 void MainWindow::showOpeningQuestion()
 {
-    setCaption(kWelcome);
-    upperLine.setVisible(true);
-    upperLine.setTextColor(kCyan);
-    upperLine.setText("やめるなら今のうちよ");
-    lowerLine.setVisible(true);
-    lowerLine.setTextColor(kCyan);
-    lowerLine.setText("やめとく？");
-    courseLabel.setVisible(true);
-    yesButton.setVisible(true);
-    noButton.setVisible(true);
-    repaintNow();
+    setWindowTitle(kWelcome);
+    upperLine->setVisible(true);
+    upperLine->setTextColor(kCyan);
+    upperLine->setText("やめるなら今のうちよ");
+    lowerLine->setVisible(true);
+    lowerLine->setTextColor(kCyan);
+    lowerLine->setText("やめとく？");
+    courseLabel->setVisible(true);
+    yesButton->setVisible(true);
+    noButton->setVisible(true);
+    repaint();
     if (G.timeAttack) {
-        timeAttackLabel.setVisible(true);
-        bestTimeLabel.setText("BEST TIME " + SecondsText(G.bestTime));
+        timeAttackLabel->setVisible(true);
+        bestTimeLabel->setText("BEST TIME " + SecondsText(G.bestTime));
     } else {
-        bestTimeLabel.setVisible(false);
+        bestTimeLabel->setVisible(false);
     }
 }
 
@@ -136,17 +136,17 @@ void MainWindow::onNoClicked()
         ShowMessage("ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です");
     else
         ShowMessage(kWelcome, "そうこなくっちゃね。お一人様ごあんな～い");
-    exitButtons[0].setVisible(true);
-    exitButtons[1].setVisible(true);
-    surrenderButton.setVisible(true);
-    surrenderButton.setEnabled(false);
-    for (Button* b : {&problemButton, &yesButton, &noButton, &switchButton})
+    exitButtons[0]->setVisible(true);
+    exitButtons[1]->setVisible(true);
+    surrenderButton->setVisible(true);
+    surrenderButton->setEnabled(false);
+    for (Button* b : {problemButton, yesButton, noButton, switchButton})
         b->setVisible(false);
-    for (Label* l : {&upperLine, &lowerLine, &courseLabel, &timeAttackLabel, &bestTimeLabel})
+    for (Label* l : {upperLine, lowerLine, courseLabel, timeAttackLabel, bestTimeLabel})
         l->setVisible(false);
-    fileMenu.setVisible(true);
-    helpMenu.setVisible(true);
-    setCaption("ぬるぴか");
+    fileMenu->setVisible(true);
+    helpMenu->setVisible(true);
+    setWindowTitle("ぬるぴか");
     G.startTime = ClockSeconds();
 }
 
@@ -155,23 +155,23 @@ void MainWindow::onNoClicked()
 void MainWindow::onExitClicked(int button)
 {
     const ExitPress press = PressExit(button, G.exitScores, G.stage, G.lockOn);
-    surrenderItem.setVisible(press.surrenderOffered);
-    helpSeparator.setVisible(press.surrenderOffered);
-    surrenderButton.setEnabled(press.surrenderOffered);
+    surrenderItem->setVisible(press.surrenderOffered);
+    helpSeparator->setVisible(press.surrenderOffered);
+    surrenderButton->setEnabled(press.surrenderOffered);
     switch (press.problem) {
     case ProblemOffer::Revealed:
-        problemButton.setVisible(true);
-        problemButton.setEnabled(false);
-        blankMenu.setVisible(true);
-        lockItem.setVisible(true);
-        attackItem.setVisible(false);
+        problemButton->setVisible(true);
+        problemButton->setEnabled(false);
+        blankMenu->setVisible(true);
+        lockItem->setVisible(true);
+        attackItem->setVisible(false);
         break;
     case ProblemOffer::Withdrawn:
-        problemButton.setVisible(false);
-        blankMenu.setVisible(false);
+        problemButton->setVisible(false);
+        blankMenu->setVisible(false);
         break;
     case ProblemOffer::Locked:
-        blankMenu.setVisible(false);
+        blankMenu->setVisible(false);
         break;
     }
     jumpExits();
@@ -180,17 +180,15 @@ void MainWindow::onExitClicked(int button)
 void MainWindow::jumpExits()
 {
     const ExitJump jump = JumpExits();
-    for (size_t i = 0; i < exitButtons.size(); ++i) {
-        exitButtons[i].setTop(jump.places[i].top);
-        exitButtons[i].setLeft(jump.places[i].left);
-    }
+    for (size_t i = 0; i < exitButtons.size(); ++i)
+        exitButtons[i]->moveTo(jump.places[i].left, jump.places[i].top);
     // after Lock, buttons that meet offer Attack
     if (G.lockOn && jump.meet) {
-        blankMenu.setVisible(true);
-        lockItem.setEnabled(false);
-        attackItem.setVisible(true);
+        blankMenu->setVisible(true);
+        lockItem->setEnabled(false);
+        attackItem->setVisible(true);
     }
-    repaintNow();
+    repaint();
 }
 
 void MainWindow::onLockChosen()
@@ -199,7 +197,7 @@ void MainWindow::onLockChosen()
     G.stage = Stage::kLocked;
 }
 
-void MainWindow::onAttackChosen() { problemButton.setEnabled(true); }
+void MainWindow::onAttackChosen() { problemButton->setEnabled(true); }
 
 // ---- the problem button, the surrender button and the last trick
 
@@ -208,7 +206,7 @@ void MainWindow::onProblemClicked()
     switch (ProblemStepFor(G.stage)) {
     case ProblemStep::PanelsCard:
         hide();
-        blankMenu.setVisible(false);
+        blankMenu->setVisible(false);
         panelsCard->show();
         G.stage = Stage::kPanels;
         break;
@@ -250,7 +248,7 @@ void MainWindow::onSwitchPressed(MouseButton button, Modifiers keys)
     const SwitchPress press = PressSwitch(G.stage, G.course, button, keys);
     G.stage = press.stage;
     if (press.problemEnabled)
-        problemButton.setEnabled(*press.problemEnabled);
+        problemButton->setEnabled(*press.problemEnabled);
 }
 
 void MainWindow::mousePressed(MouseButton button, Modifiers keys) { G.stage = PressWindow(G.stage, G.course, button, keys); }

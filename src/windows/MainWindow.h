@@ -1,5 +1,8 @@
 #pragma once
-#include "runtime/gui/Window.h"
+#include "gui/Button.h"
+#include "gui/Label.h"
+#include "gui/Menus.h"
+#include "gui/Window.h"
 
 #include <array>
 
@@ -11,27 +14,27 @@ public:
     MainWindow();
 
     // In creation order, which is the stacking order.
-    Button switchButton{this};    // "ｽｲｯﾁ(謎)": the last trick
-    Button yesButton{this};       // "はい": quit at the opening
-    Button noButton{this};        // "いいえ": play
-    Button problemButton{this};   // "問題１", "問題２", "問題３", "終了"
-    Button surrenderButton{this}; // "降参"
-    std::array<Button, 2> exitButtons{{Button(this), Button(this)}};  // "おわり" (+2), "終了" (+3)
-    Label bestTimeLabel{this};
-    Label timeAttackLabel{this};
-    Label courseLabel{this};
-    Label upperLine{this};  // the two centred lines: the opening question, hints, the ending
-    Label lowerLine{this};
+    Button* switchButton = new Button(this);     // "ｽｲｯﾁ(謎)": the last trick
+    Button* yesButton = new Button(this);        // "はい": quit at the opening
+    Button* noButton = new Button(this);         // "いいえ": play
+    Button* problemButton = new Button(this);    // "問題１", "問題２", "問題３", "終了"
+    Button* surrenderButton = new Button(this);  // "降参"
+    std::array<Button*, 2> exitButtons{{new Button(this), new Button(this)}};  // "おわり" (+2), "終了" (+3)
+    Label* bestTimeLabel = new Label(this);
+    Label* timeAttackLabel = new Label(this);
+    Label* courseLabel = new Label(this);
+    Label* upperLine = new Label(this);  // the two centred lines: the opening question, hints, the ending
+    Label* lowerLine = new Label(this);
 
-    Menu fileMenu{this, nullptr};  // "ﾌｧｲﾙ(&F)"
-    Menu exitItem{this, &fileMenu};
-    Menu helpMenu{this, nullptr};  // "ﾍﾙﾌﾟ(&H)"
-    Menu surrenderItem{this, &helpMenu};
-    Menu helpSeparator{this, &helpMenu};
-    Menu versionItem{this, &helpMenu};
-    Menu blankMenu{this, nullptr};  // no title at all
-    Menu lockItem{this, &blankMenu};
-    Menu attackItem{this, &blankMenu};
+    MenuTitle* fileMenu = new MenuTitle(this);  // "ﾌｧｲﾙ(&F)"
+    MenuItem* exitItem = new MenuItem(fileMenu);
+    MenuTitle* helpMenu = new MenuTitle(this);  // "ﾍﾙﾌﾟ(&H)"
+    MenuItem* surrenderItem = new MenuItem(helpMenu);
+    QAction* helpSeparator = helpMenu->addSeparator();
+    MenuItem* versionItem = new MenuItem(helpMenu);
+    MenuTitle* blankMenu = new MenuTitle(this);  // no title at all
+    MenuItem* lockItem = new MenuItem(blankMenu);
+    MenuItem* attackItem = new MenuItem(blankMenu);
 
     void onYesClicked();
     void onNoClicked();
@@ -66,4 +69,5 @@ private:
     [[noreturn]] void congratulate();
     [[noreturn]] void showResults();
     void showScreen();
+    QRect lowerLineLayout_;  // where the lower line was placed, before the ending grows it
 };

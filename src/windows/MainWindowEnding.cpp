@@ -10,12 +10,26 @@
 #include "runtime/Services.h"
 #include "windows/GameFiles.h"
 
+#include <algorithm>
+
 namespace {
-void ShowLine(Label& line, Color colour, const QString& text)
+void ShowLine(Label* line, Color colour, const QString& text)
 {
-    line.setTextColor(colour);
-    line.setVisible(true);
-    line.setText(text);
+    line->setTextColor(colour);
+    line->setVisible(true);
+    line->setText(text);
+}
+
+// A result line is larger than the line's layout: it grows, never below its layout size,
+// so that the whole text is readable, downwards from its top (the line above it stays
+// free; up only at the bottom edge) and evenly to both sides, centred in the window.
+void FitToText(Label* line, const QRect& layout)
+{
+    const QRect needed = line->fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, line->text());
+    const QWidget* area = line->parentWidget();
+    const int w = std::min(std::max(layout.width(), needed.width() + 4), std::max(layout.width(), area->width()));
+    const int h = std::max(layout.height(), line->heightForWidth(w));
+    line->setGeometry((area->width() - w) / 2, std::max(0, std::min(layout.top(), area->height() - h)), w, h);
 }
 
 constexpr double kCongratulationPoints = 16;
@@ -24,7 +38,8 @@ constexpr double kResultPoints = 28;
 
 void MainWindow::showScreen()
 {
-    repaintNow();
+    FitToText(lowerLine, lowerLineLayout_);
+    repaint();
     Pause(3000);
 }
 
@@ -32,47 +47,45 @@ void MainWindow::congratulate()
 {
     ProcessEvents();
     G.gameCleared = true;
-    for (Button* b : {&problemButton, &surrenderButton, &switchButton})
+    for (Button* b : {problemButton, surrenderButton, switchButton})
         b->setVisible(false);
-    for (Menu* m : {&fileMenu, &helpMenu, &blankMenu})
+    for (MenuTitle* m : {fileMenu, helpMenu, blankMenu})
         m->setVisible(false);
     setBackColor(kRed);
-    setCaption("こんぐらちゅれーしょんず！");
-    // The result lines are larger than the line's layout: it grows so that they stay readable.
-    lowerLine.setGrowToFit(true);
-    for (Label* line : {&upperLine, &lowerLine}) {
+    setWindowTitle("こんぐらちゅれーしょんず！");
+    for (Label* line : {upperLine, lowerLine}) {
         line->setVisible(true);
         line->setPointSize(kCongratulationPoints);
         line->setBackColor(kRed);
         line->setTextColor(kBlue);
     }
-    upperLine.setText("おめでとうございますっ！");
-    lowerLine.setText("というか、お疲れ様でした(？)");
+    upperLine->setText("おめでとうございますっ！");
+    lowerLine->setText("というか、お疲れ様でした(？)");
     showScreen();
-    lowerLine.setVisible(false);
+    lowerLine->setVisible(false);
     showResults();
 }
 
 void MainWindow::showResults()
 {
     auto showResult = [this](const QString& text) {
-        lowerLine.setTextColor(kBlue);
-        lowerLine.setPointSize(kResultPoints);
-        lowerLine.setText(text);
+        lowerLine->setTextColor(kBlue);
+        lowerLine->setPointSize(kResultPoints);
+        lowerLine->setText(text);
     };
-    upperLine.setVisible(false);
+    upperLine->setVisible(false);
     ProcessEvents();
 
     for (const auto& [caption, farewell] : {std::pair<QString, QString>{"おしまいっ♪", "今回はいかがでしたか？"},
                                             {"おしまいっ♪", "楽しんでいただけましたか？"},
                                             {"それでは", "また次回！（があれば(笑)）"}}) {
-        setCaption(caption);
+        setWindowTitle(caption);
         ShowLine(lowerLine, kCyan, farewell);
         showScreen();
         ProcessEvents();
     }
 
-    setCaption("結果発表");
+    setWindowTitle("結果発表");
     ShowLine(upperLine, kCyan, "ちなみに降参した回数は");
     ShowLine(lowerLine, kCyan, NumberText(G.surrenderCount) + " 回でした");
     showScreen();
@@ -98,7 +111,7 @@ void MainWindow::showResults()
     }
 
     ProcessEvents();
-    upperLine.setVisible(false);
+    upperLine->setVisible(false);
     showResult("お・わ・り");
     showScreen();
 

@@ -17,8 +17,8 @@ void MainWindow::surrender()
         return;
     show();
     Increment(G.surrenderCount);
-    setEnabled(false);
-    for (Button* b : {&exitButtons[0], &exitButtons[1], &surrenderButton, &problemButton, &switchButton})
+    setTakesInput(false);
+    for (Button* b : {exitButtons[0], exitButtons[1], surrenderButton, problemButton, switchButton})
         b->setVisible(false);
     setBackColor(kTeal);
     if (const auto hint = HintFor(G.stage, G.course)) {
@@ -29,16 +29,16 @@ void MainWindow::surrender()
             stopwatchWindow->giveUp();
         if (hint->puzzle != OpenPuzzle::None)
             show();
-        setCaption(hint->clearRate);
-        upperLine.setTextColor(kCyan);
-        upperLine.setVisible(true);
-        upperLine.setText(hint->upperLine);
+        setWindowTitle(hint->clearRate);
+        upperLine->setTextColor(kCyan);
+        upperLine->setVisible(true);
+        upperLine->setText(hint->upperLine);
         if (!hint->lowerLine.isEmpty()) {
-            lowerLine.setTextColor(kCyan);
-            lowerLine.setVisible(true);
-            lowerLine.setText(hint->lowerLine);
+            lowerLine->setTextColor(kCyan);
+            lowerLine->setVisible(true);
+            lowerLine->setText(hint->lowerLine);
         }
-        repaintNow();
+        repaint();
         Pause(3000);
     }
     ShowMessage("仕方ないなぁ", "ただいまの降参回数は " + NumberText(G.surrenderCount) + " 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
@@ -56,11 +56,11 @@ void MainWindow::advance(std::int16_t stage, Color back, WindowSlotBase& solvedP
     setBackColor(back);
     solvedPuzzle.close();
     show();
-    exitButtons[0].setVisible(false);
-    exitButtons[1].setVisible(false);
-    surrenderButton.setVisible(true);
-    surrenderButton.setEnabled(true);
-    problemButton.setText(problem);
+    exitButtons[0]->setVisible(false);
+    exitButtons[1]->setVisible(false);
+    surrenderButton->setVisible(true);
+    surrenderButton->setEnabled(true);
+    problemButton->setText(problem);
 }
 
 void MainWindow::advanceToProblem2() { advance(Stage::kProblem2, Rgb(113, 62, 73), panelsWindow, "問題２"); }
@@ -70,7 +70,7 @@ void MainWindow::advanceToProblem3() { advance(Stage::kProblem3, Rgb(13, 24, 115
 void MainWindow::advanceToLastStage()
 {
     advance(Stage::kLastStage, Rgb(86, 124, 51), stopwatchWindow, "終了");
-    problemButton.setEnabled(false);
-    switchButton.setVisible(true);
-    switchButton.setEnabled(true);
+    problemButton->setEnabled(false);
+    switchButton->setVisible(true);
+    switchButton->setEnabled(true);
 }

@@ -1,25 +1,23 @@
 #include "windows/NameLetters.h"
 
-#include "runtime/gui/Colors.h"
-
-void StyleNameLetter(Label& label, const char* text, Color colour)
+void StyleNameLetter(Label* label, const char* text, Color colour)
 {
-    label.setText(text);
-    label.setTextColor(colour);
-    label.setFont({Face::Proportional, 15.75, true});
-    label.setAlignment(Alignment::Center);
+    label->setText(text);
+    label->setTextColor(colour);
+    label->setFont({Face::Proportional, 15.75, true});
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void StyleVersionLabel(Label& label)
+void StyleVersionLabel(Label* label)
 {
-    label.setText("Ver X.XX");
-    label.setTextColor(kBlack);
-    label.setFont({Face::Proportional, 11.25, true});
+    label->setText("Ver X.XX");
+    label->setTextColor(kBlack);
+    label->setFont({Face::Proportional, 11.25, true});
 }
 
-void StyleCreditLabel(Label& label)
+void StyleCreditLabel(Label* label)
 {
-    label.setText("(C) ぬるぴか工房");
-    label.setTextColor(kOrange);
-    label.setFont({Face::Proportional, 11.25, false});
+    label->setText("(C) ぬるぴか工房");
+    label->setTextColor(kOrange);
+    label->setFont({Face::Proportional, 11.25, false});
 }

@@ -1,6 +1,9 @@
 #pragma once
+#include "gui/Button.h"
+#include "gui/Label.h"
+#include "gui/Timer.h"
+#include "gui/Window.h"
 #include "rules/Panels.h"
-#include "runtime/gui/Window.h"
 
 #include <array>
 
@@ -9,11 +12,11 @@ class PanelsWindow : public Window {
 public:
     PanelsWindow();
 
-    std::array<Label, 9> panels{{Label(this), Label(this), Label(this), Label(this), Label(this), Label(this),
-                                 Label(this), Label(this), Label(this)}};  // 1 to 9, row by row
-    Button stopButton{this};
-    Button startButton{this};
-    Timer timeLimit{this};
+    std::array<Label*, 9> panels{{new Label(this), new Label(this), new Label(this), new Label(this), new Label(this),
+                                  new Label(this), new Label(this), new Label(this), new Label(this)}};  // 1 to 9, row by row
+    Button* stopButton = new Button(this);
+    Button* startButton = new Button(this);
+    Timer* timeLimit = new Timer(this);
 
     void onPanelClicked(int panel);  // 1 to 9
     void onStartClicked();

@@ -11,45 +11,45 @@
 QuizWindow::QuizWindow() : Window("quizWindow")
 {
     setBorder(Border::Single, false);
-    setCaption("一問一答！");
+    setWindowTitle("一問一答！");
 
     place(questionFrame, 240, 240, 5535, 2295);
-    questionFrame.setTitle(" 問題 ");
-    questionFrame.setFont({Face::Proportional, 12, false});
+    questionFrame->setTitle(" 問題 ");
+    questionFrame->setFont({Face::Proportional, 12, false});
     place(questionLabel, questionFrame, 240, 360, 5175, 1815);
-    questionLabel.setFont({Face::Fixed, 11.25, false});
+    questionLabel->setFont({Face::Fixed, 11.25, false});
     place(startButton, 4680, 2760, 975, 375);
-    startButton.setText("START");
+    startButton->setText("START");
     place(answerButton, 4680, 2760, 975, 375);
-    answerButton.setText("答える");
-    answerButton.setVisible(false);
+    answerButton->setText("答える");
+    answerButton->setVisible(false);
     place(surrenderButton, 360, 2760, 975, 375);
-    surrenderButton.setText("降参");
-    setTabOrder({&answerButton, &startButton, &surrenderButton});
+    surrenderButton->setText("降参");
+    setTabOrder({answerButton, startButton, surrenderButton});
 
-    startButton.onClick([this] { onStartClicked(); });
-    answerButton.onClick([this] { onAnswerClicked(); });
-    surrenderButton.onClick([this] { onSurrenderClicked(); });
-    timeLimit.onTimeout([this] { onTimeUp(); });
+    startButton->onClick([this] { onStartClicked(); });
+    answerButton->onClick([this] { onAnswerClicked(); });
+    surrenderButton->onClick([this] { onSurrenderClicked(); });
+    timeLimit->onTimeout([this] { onTimeUp(); });
 }
 
 void QuizWindow::onLoad()
 {
-    centerOnScreen(3735, 6285);
-    answerButton.setVisible(false);
-    startButton.setEnabled(true);
+    centerOnScreen(6285, 3735);
+    answerButton->setVisible(false);
+    startButton->setEnabled(true);
 }
 
 void QuizWindow::onStartClicked()
 {
-    startButton.setEnabled(false);
-    answerButton.setVisible(true);
-    answerButton.setEnabled(true);
-    answerButton.setFocus();
-    startButton.setVisible(false);
+    startButton->setEnabled(false);
+    answerButton->setVisible(true);
+    answerButton->setEnabled(true);
+    answerButton->setFocus();
+    startButton->setVisible(false);
     CheckQuizFile();
     drawQuestion();
-    timeLimit.start(5000);
+    timeLimit->start(5000);
 }
 
 void QuizWindow::drawQuestion()
@@ -63,12 +63,12 @@ void QuizWindow::drawQuestion()
     const QuizQuestion q = SplitQuizLine(G.quizLine);
     G.quizQuestion = q.question;
     G.quizAnswer = q.answer;
-    questionLabel.setText(G.quizQuestion);
+    questionLabel->setText(G.quizQuestion);
 }
 
 void QuizWindow::onAnswerClicked()
 {
-    timeLimit.stop();  // no time limit while the player types
+    timeLimit->stop();  // no time limit while the player types
     try {
         const QString answer = AskText("答えは？",
                                        "制限時間無制限です\r\n"
@@ -92,14 +92,14 @@ void QuizWindow::onSurrenderClicked() { mainWindow->surrender(); }
 
 void QuizWindow::onTimeUp()
 {
-    timeLimit.stop();
+    timeLimit->stop();
     ShowMessage("時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning);
     startAgain();
 }
 
 void QuizWindow::giveUp()
 {
-    timeLimit.stop();
+    timeLimit->stop();
     hide();
 }
 

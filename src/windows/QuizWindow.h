@@ -1,5 +1,9 @@
 #pragma once
-#include "runtime/gui/Window.h"
+#include "gui/Button.h"
+#include "gui/Frame.h"
+#include "gui/Label.h"
+#include "gui/Timer.h"
+#include "gui/Window.h"
 
 // Problem 2: one question drawn from the quiz file, five seconds to press "答える", then
 // as long as the player likes to type the answer.
@@ -7,12 +11,12 @@ class QuizWindow : public Window {
 public:
     QuizWindow();
 
-    Frame questionFrame{this};
-    Label questionLabel{this};
-    Button startButton{this};
-    Button answerButton{this};  // "答える", in START's place
-    Button surrenderButton{this};
-    Timer timeLimit{this};
+    Frame* questionFrame = new Frame(this);
+    Label* questionLabel = new Label(this);
+    Button* startButton = new Button(this);
+    Button* answerButton = new Button(this);  // "答える", in START's place
+    Button* surrenderButton = new Button(this);
+    Timer* timeLimit = new Timer(this);
 
     void onStartClicked();
     void onAnswerClicked();

@@ -23,58 +23,58 @@ Color VerdictColour(StopVerdict verdict)
 StopwatchWindow::StopwatchWindow() : Window("stopwatchWindow")
 {
     setBorder(Border::Single, false);
-    setCaption("3秒STOP");
+    setWindowTitle("3秒STOP");
     setBackColor(kLavender);
 
     place(taskFrame, 240, 240, 5535, 1095);
-    taskFrame.setTitle(" 問題 ");
-    taskFrame.setBackColor(kLavender);
-    taskFrame.setFont({Face::Proportional, 12, false});
+    taskFrame->setTitle(" 問題 ");
+    taskFrame->setBackColor(kLavender);
+    taskFrame->setFont({Face::Proportional, 12, false});
     place(boundsLabel, taskFrame, 600, 360, 4815, 375);
-    boundsLabel.setFont({Face::Fixed, 11.25, false});
+    boundsLabel->setFont({Face::Fixed, 11.25, false});
     place(instructionLabel, taskFrame, 1680, 720, 2775, 255);
-    instructionLabel.setText("以内にSTOPボタンを押せ");
-    instructionLabel.setFont({Face::Fixed, 11.25, false});
+    instructionLabel->setText("以内にSTOPボタンを押せ");
+    instructionLabel->setFont({Face::Fixed, 11.25, false});
     place(timeLabel, 1680, 1680, 2895, 615);
-    timeLabel.setAlignment(Alignment::Center);
-    timeLabel.setFont({Face::Fixed, 24, true});
-    timeLabel.setVisible(false);
+    timeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    timeLabel->setFont({Face::Fixed, 24, true});
+    timeLabel->setVisible(false);
     place(surrenderButton, 360, 2760, 975, 375);
-    surrenderButton.setText("降参");
+    surrenderButton->setText("降参");
     place(startButton, 3600, 2760, 975, 375);
-    startButton.setText("START");
+    startButton->setText("START");
     place(stopButton, 4920, 2760, 975, 375);
-    stopButton.setText("STOP");
-    stopButton.setEnabled(false);
+    stopButton->setText("STOP");
+    stopButton->setEnabled(false);
     place(goButton, 4920, 2760, 975, 375);
-    goButton.setText("GO!");
-    goButton.setVisible(false);
-    setTabOrder({&startButton, &surrenderButton, &stopButton, &goButton});
+    goButton->setText("GO!");
+    goButton->setVisible(false);
+    setTabOrder({startButton, surrenderButton, stopButton, goButton});
 
-    startButton.onClick([this] { onStartClicked(); });
-    stopButton.onClick([this] { onStopClicked(); });
-    surrenderButton.onClick([this] { onSurrenderClicked(); });
-    goButton.onClick([this] { onGoClicked(); });
-    timeLimit.onTimeout([this] { onTimeUp(); });
+    startButton->onClick([this] { onStartClicked(); });
+    stopButton->onClick([this] { onStopClicked(); });
+    surrenderButton->onClick([this] { onSurrenderClicked(); });
+    goButton->onClick([this] { onGoClicked(); });
+    timeLimit->onTimeout([this] { onTimeUp(); });
 }
 
 void StopwatchWindow::onLoad()
 {
-    centerOnScreen(3735, 6285);
-    boundsLabel.setText(G.course == "ANOTHER" ? "STARTボタンを押してから 2.90秒～3.00秒" : "STARTボタンを押してから 2.80秒～3.00秒");
-    stopButton.setEnabled(false);
-    timeLabel.setVisible(false);
-    goButton.setVisible(false);
+    centerOnScreen(6285, 3735);
+    boundsLabel->setText(G.course == "ANOTHER" ? "STARTボタンを押してから 2.90秒～3.00秒" : "STARTボタンを押してから 2.80秒～3.00秒");
+    stopButton->setEnabled(false);
+    timeLabel->setVisible(false);
+    goButton->setVisible(false);
 }
 
 void StopwatchWindow::onStartClicked()
 {
-    stopButton.setEnabled(true);
-    surrenderButton.setEnabled(false);
-    stopButton.setFocus();
-    timeLimit.start(kTimeLimitMs);
-    startButton.setEnabled(false);
-    timeLabel.setVisible(false);
+    stopButton->setEnabled(true);
+    surrenderButton->setEnabled(false);
+    stopButton->setFocus();
+    timeLimit->start(kTimeLimitMs);
+    startButton->setEnabled(false);
+    timeLabel->setVisible(false);
     G.stopwatchStart = ClockSeconds();
 }
 
@@ -82,20 +82,20 @@ void StopwatchWindow::onStopClicked()
 {
     G.stopwatchStop = ClockSeconds();
     const float elapsed = ElapsedSeconds(G.stopwatchStart, G.stopwatchStop);
-    timeLimit.stop();
+    timeLimit->stop();
     const StopVerdict verdict = JudgeStop(elapsed, G.course);
-    timeLabel.setTextColor(VerdictColour(verdict));
-    timeLabel.setVisible(true);
-    timeLabel.setText(SecondsText(elapsed));
+    timeLabel->setTextColor(VerdictColour(verdict));
+    timeLabel->setVisible(true);
+    timeLabel->setText(SecondsText(elapsed));
     Pause(500);
     if (verdict == StopVerdict::Passed) {
-        startButton.setVisible(false);
-        stopButton.setVisible(false);
-        goButton.setVisible(true);
-        goButton.setFocus();
+        startButton->setVisible(false);
+        stopButton->setVisible(false);
+        goButton->setVisible(true);
+        goButton->setFocus();
     } else {
         readyAgain();
-        surrenderButton.setEnabled(true);
+        surrenderButton->setEnabled(true);
     }
 }
 
@@ -108,35 +108,35 @@ void StopwatchWindow::onGoClicked()
         return;
     }
     Pause(500);
-    startButton.setVisible(true);
-    stopButton.setVisible(true);
-    goButton.setVisible(false);
+    startButton->setVisible(true);
+    stopButton->setVisible(true);
+    goButton->setVisible(false);
     readyAgain();
-    startButton.setFocus();
+    startButton->setFocus();
 }
 
 void StopwatchWindow::onTimeUp()
 {
     // stopped first: the message box below must not be followed by a second advance
-    timeLimit.stop();
+    timeLimit->stop();
     if (G.course == "ANOTHER") {
         ShowMessage("OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning);
         mainWindow->advanceToLastStage();
         return;
     }
     readyAgain();
-    surrenderButton.setEnabled(true);
+    surrenderButton->setEnabled(true);
     ShowMessage("時間切れ", "10秒もたってしまいました", MessageKind::Warning);
 }
 
 void StopwatchWindow::giveUp()
 {
-    timeLimit.stop();
+    timeLimit->stop();
     hide();
 }
 
 void StopwatchWindow::readyAgain()
 {
-    startButton.setEnabled(true);
-    stopButton.setEnabled(false);
+    startButton->setEnabled(true);
+    stopButton->setEnabled(false);
 }

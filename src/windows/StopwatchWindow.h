@@ -1,5 +1,9 @@
 #pragma once
-#include "runtime/gui/Window.h"
+#include "gui/Button.h"
+#include "gui/Frame.h"
+#include "gui/Label.h"
+#include "gui/Timer.h"
+#include "gui/Window.h"
 
 // Problem 3: a stopwatch to stop at about three seconds. On ANOTHER a pass only puts the
 // stopwatch back; the way through is not to stop it at all.
@@ -7,15 +11,15 @@ class StopwatchWindow : public Window {
 public:
     StopwatchWindow();
 
-    Frame taskFrame{this};
-    Label boundsLabel{this};       // "STARTボタンを押してから 2.80秒～3.00秒"
-    Label instructionLabel{this};  // "以内にSTOPボタンを押せ"
-    Label timeLabel{this};         // the time taken, coloured by the verdict
-    Button surrenderButton{this};
-    Button startButton{this};
-    Button stopButton{this};
-    Button goButton{this};  // "GO!", in STOP's place once the time passed
-    Timer timeLimit{this};
+    Frame* taskFrame = new Frame(this);
+    Label* boundsLabel = new Label(this);       // "STARTボタンを押してから 2.80秒～3.00秒"
+    Label* instructionLabel = new Label(this);  // "以内にSTOPボタンを押せ"
+    Label* timeLabel = new Label(this);         // the time taken, coloured by the verdict
+    Button* surrenderButton = new Button(this);
+    Button* startButton = new Button(this);
+    Button* stopButton = new Button(this);
+    Button* goButton = new Button(this);  // "GO!", in STOP's place once the time passed
+    Timer* timeLimit = new Timer(this);
 
     void onStartClicked();
     void onStopClicked();

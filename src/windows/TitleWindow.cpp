@@ -8,17 +8,17 @@
 TitleWindow::TitleWindow() : Window("titleWindow")
 {
     setBorder(Border::None, false);
-    setCaption("ぬるぴかの世界へようこそ");
+    setWindowTitle("ぬるぴかの世界へようこそ");
     setBackColor(kLavender);
     takeKeyboardWhenShown();
 
     place(nameFrame, 120, 0, 3615, 1575);
-    nameFrame.setBackColor(kLavender);
-    nameFrame.setTextColor(kYellow);
-    handOverTimer.onTimeout([this] { onHandOver(); });
+    nameFrame->setBackColor(kLavender);
+    nameFrame->setTextColor(kYellow);
+    handOverTimer->onTimeout([this] { onHandOver(); });
 
     // the letters of the name and their grey shadows
-    auto letter = [this](Label& label, const char* text, Color colour, int left, int top) {
+    auto letter = [this](Label* label, const char* text, Color colour, int left, int top) {
         place(label, nameFrame, left, top, 375, 375);
         StyleNameLetter(label, text, colour);
     };
@@ -36,18 +36,18 @@ TitleWindow::TitleWindow() : Window("titleWindow")
     letter(kaLetter, "か", kMagenta, 1680, 600);
     letter(kaShadow, "か", kGrey, 1720, 630);
     letter(twoShadow, "２", kGrey, 2200, 280);
-    for (Label* shadow : {&nuShadow, &ruShadow, &piShadow, &kaShadow, &twoShadow})
-        shadow->sendToBack();
+    for (Label* shadow : {nuShadow, ruShadow, piShadow, kaShadow, twoShadow})
+        shadow->lower();
 }
 
 void TitleWindow::onLoad()
 {
-    centerOnScreen(1680, 3855);
-    versionLabel.setText("Ver " + G.versionText);
+    centerOnScreen(3855, 1680);
+    versionLabel->setText("Ver " + G.versionText);
     G.course = "NORMAL";
 }
 
-void TitleWindow::startHandOver() { handOverTimer.start(2000); }
+void TitleWindow::startHandOver() { handOverTimer->start(2000); }
 
 void TitleWindow::onHandOver()
 {

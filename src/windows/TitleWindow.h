@@ -1,5 +1,8 @@
 #pragma once
-#include "runtime/gui/Window.h"
+#include "gui/Frame.h"
+#include "gui/Label.h"
+#include "gui/Timer.h"
+#include "gui/Window.h"
 
 // The title window: the game's name for two seconds, and the hidden course and
 // time-attack choice by the arrow keys. Then it hands over to the main window.
@@ -8,20 +11,20 @@ public:
     TitleWindow();
 
     // In creation order: the stacking order.
-    Frame nameFrame{this};
-    Timer handOverTimer{this};
-    Label ruLetter{this};
-    Label twoLetter{this};
-    Label creditLabel{this};
-    Label versionLabel{this};
-    Label piLetter{this};
-    Label nuLetter{this};
-    Label nuShadow{this};
-    Label ruShadow{this};
-    Label piShadow{this};
-    Label kaLetter{this};
-    Label kaShadow{this};
-    Label twoShadow{this};
+    Frame* nameFrame = new Frame(this);
+    Timer* handOverTimer = new Timer(this);
+    Label* ruLetter = new Label(this);
+    Label* twoLetter = new Label(this);
+    Label* creditLabel = new Label(this);
+    Label* versionLabel = new Label(this);
+    Label* piLetter = new Label(this);
+    Label* nuLetter = new Label(this);
+    Label* nuShadow = new Label(this);
+    Label* ruShadow = new Label(this);
+    Label* piShadow = new Label(this);
+    Label* kaLetter = new Label(this);
+    Label* kaShadow = new Label(this);
+    Label* twoShadow = new Label(this);
 
     void startHandOver();  // in two seconds
     void onHandOver();

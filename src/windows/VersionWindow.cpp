@@ -7,13 +7,12 @@ VersionWindow::VersionWindow() : Window("versionWindow")
 {
     setBorder(Border::Single, false);
     allowPlayerClose();  // an about box closes when the player asks, close box or not
-    setCaption("ﾊﾞｰｼﾞｮﾝ情報");
+    setWindowTitle("ﾊﾞｰｼﾞｮﾝ情報");
     setBackColor(kLavender);
     setClientSize(3675, 2070);
-    centerWhenShown();
-    setDefaultFont({Face::Proportional, 11.25, false});
+    setFont(ToQFont({Face::Proportional, 11.25, false}));  // for every control without a font of its own
 
-    auto letter = [this](Label& label, const char* text, Color colour, int left, int top) {
+    auto letter = [this](Label* label, const char* text, Color colour, int left, int top) {
         place(label, left, top, 375, 375);
         StyleNameLetter(label, text, colour);
     };
@@ -33,11 +32,15 @@ VersionWindow::VersionWindow() : Window("versionWindow")
     place(creditLabel, 840, 1080, 2175, 255);
     StyleCreditLabel(creditLabel);
     place(okButton, 1320, 1560, 1095, 375);
-    okButton.setText("OK");
-    okButton.setFont({Face::Proportional, 9, false});
-    okButton.onClick([this] { onOkClicked(); });
+    okButton->setText("OK");
+    okButton->setFont({Face::Proportional, 9, false});
+    okButton->onClick([this] { onOkClicked(); });
 }
 
-void VersionWindow::onLoad() { versionLabel.setText("Ver " + G.versionText); }
+void VersionWindow::onLoad()
+{
+    centerOnScreen();
+    versionLabel->setText("Ver " + G.versionText);
+}
 
 void VersionWindow::onOkClicked() { close(); }

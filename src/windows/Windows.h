@@ -1,6 +1,6 @@
 #pragma once
 // The game's windows, each once: created on first use, created afresh after it closes.
-#include "runtime/gui/Window.h"
+#include "gui/Window.h"
 #include "windows/CardWindows.h"
 #include "windows/MainWindow.h"
 #include "windows/PanelsWindow.h"

@@ -19,7 +19,7 @@ protected:
     {
         GameTest::SetUp();
         writeQuiz("# クイズ\n日本の首都は？,東京\n1+1は？,2");
-        fake.onPause = [this](int) { captions.push_back(mainWindow.isLoaded() ? mainWindow->caption() : "(none)"); };
+        fake.onPause = [this](int) { captions.push_back(mainWindow.isLoaded() ? mainWindow->windowTitle() : "(none)"); };
     }
 
     // Each step plays on from where the last one left off.
@@ -27,7 +27,7 @@ protected:
     {
         StartGame();
         for (Qt::Key k : keys)
-            QTest::keyClick(titleWindow->widget(), k);
+            QTest::keyClick(&*titleWindow, k);
         RunAsHandler([] { titleWindow->onHandOver(); });
     }
     void opening()
@@ -35,10 +35,10 @@ protected:
         EXPECT_EQ(RunningTimerCount(), 0);  // waiting for the player costs nothing
         mainWindow->onNoClicked();
         const MainWindow& w = *mainWindow;  // the run: exits and 降参, which is not pressable yet
-        EXPECT_EQ(Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.problemButton, &w.yesButton, &w.noButton}) +
-                      Shown({&w.upperLine, &w.lowerLine, &w.courseLabel, &w.timeAttackLabel, &w.bestTimeLabel}),
+        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.problemButton, w.yesButton, w.noButton}) +
+                      Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}),
                   "111000" "00000");
-        EXPECT_TRUE(w.caption() == "ぬるぴか" && !w.surrenderButton.isEnabled() && w.fileMenu.isVisible() && w.helpMenu.isVisible());
+        EXPECT_TRUE(w.windowTitle() == "ぬるぴか" && !w.surrenderButton->isEnabled() && w.fileMenu->isVisible() && w.helpMenu->isVisible());
     }
     void exitButtonsToLock()
     {
@@ -51,7 +51,7 @@ protected:
     {
         fake.scriptDigits("1000" "2000" "1100" "2500");
         mainWindow->onExitClicked(0);
-        ASSERT_TRUE(mainWindow->attackItem.isVisible());
+        ASSERT_TRUE(mainWindow->attackItem->isVisible());
         mainWindow->onAttackChosen();
     }
     void openNinePanels()
@@ -108,9 +108,9 @@ protected:
         const MainWindow& w = *mainWindow;
         const bool last = G.stage == 40;
         EXPECT_FALSE(puzzle.isLoaded());
-        EXPECT_TRUE(w.isVisible() && w.backColor() == colour && w.caption() == "ぬるぴか" && w.problemButton.text() == problem);
-        EXPECT_EQ(Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.switchButton}), last ? "0011" : "0010");
-        EXPECT_EQ(Enabled({&w.surrenderButton, &w.problemButton, &w.switchButton}), last ? "101" : "111");
+        EXPECT_TRUE(w.isVisible() && w.backColor() == colour && w.windowTitle() == "ぬるぴか" && w.problemButton->text() == problem);
+        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.switchButton}), last ? "0011" : "0010");
+        EXPECT_EQ(Enabled({w.surrenderButton, w.problemButton, w.switchButton}), last ? "101" : "111");
     }
     void lastTrick()
     {
@@ -146,10 +146,10 @@ TEST_F(WholeGame, NormalWithoutTimeAttack)
 {
     title();
     const MainWindow& w = *mainWindow;  // the opening question, after the pause, with the focus on "いいえ"
-    EXPECT_EQ(w.caption() + w.upperLine.text() + w.lowerLine.text() + w.courseLabel.text(), "Welcome to ぬるぴかやめるなら今のうちよやめとく？NORMAL");
-    EXPECT_EQ(Shown({&w.upperLine, &w.lowerLine, &w.courseLabel, &w.timeAttackLabel, &w.bestTimeLabel}), "11100");
-    EXPECT_EQ(Shown({&w.yesButton, &w.noButton, &w.problemButton, &w.surrenderButton, &w.exitButtons[0]}), "11000");
-    EXPECT_TRUE(w.upperLine.textColor() == kCyan && w.widget()->focusWidget() == w.noButton.widget() && !w.blankMenu.isVisible());
+    EXPECT_EQ(w.windowTitle() + w.upperLine->text() + w.lowerLine->text() + w.courseLabel->text(), "Welcome to ぬるぴかやめるなら今のうちよやめとく？NORMAL");
+    EXPECT_EQ(Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}), "11100");
+    EXPECT_EQ(Shown({w.yesButton, w.noButton, w.problemButton, w.surrenderButton, w.exitButtons[0]}), "11000");
+    EXPECT_TRUE(w.upperLine->textColor() == kCyan && w.focusWidget() == w.noButton && !w.blankMenu->isVisible());
     fake.onBox = [&](const Box& box) { fake.now += box.text.startsWith("そうこなくっちゃね") ? 7.0f : 0.0f; };  // read for 7 s
     playToTheEnd();
     EXPECT_EQ(G.startTime, 36008.0f);  // 10:00:00, the 1 s pause, then the box
@@ -172,21 +172,21 @@ protected:
             if (ms != 3000)
                 return;
             const MainWindow& w = *mainWindow;
-            const QString colour = w.lowerLine.textColor() == kBlue ? "blue" : w.lowerLine.textColor() == kCyan ? "cyan" : "?";
+            const QString colour = w.lowerLine->textColor() == kBlue ? "blue" : w.lowerLine->textColor() == kCyan ? "cyan" : "?";
             screens << QString("%1|%2|%3|%4 %5")
-                           .arg(w.caption(), w.upperLine.isVisible() ? w.upperLine.text() : "-", w.lowerLine.text(), colour)
-                           .arg(w.lowerLine.pointSize());
+                           .arg(w.windowTitle(), w.upperLine->isVisible() ? w.upperLine->text() : "-", w.lowerLine->text(), colour)
+                           .arg(w.lowerLine->pointSize());
             // the whole result line is readable: as wide as it needs, up to the window's width,
             // tall enough for what wraps, centred, and below the upper line
-            const QWidget* lower = w.lowerLine.widget();
+            const QWidget* lower = w.lowerLine;
             const int width = w.clientArea()->width();
             EXPECT_TRUE(lower->x() >= 0 && lower->x() + lower->width() <= width);
             EXPECT_LE(std::abs(lower->x() + lower->width() / 2 - width / 2), 1);
-            EXPECT_GE(lower->width(), std::min(lower->fontMetrics().horizontalAdvance(w.lowerLine.text()), width));
+            EXPECT_GE(lower->width(), std::min(lower->fontMetrics().horizontalAdvance(w.lowerLine->text()), width));
             EXPECT_GE(lower->height(), static_cast<const QLabel*>(lower)->heightForWidth(lower->width()));
-            EXPECT_GE(lower->y(), w.upperLine.widget()->geometry().bottom());
-            EXPECT_EQ(Shown({&w.problemButton, &w.surrenderButton, &w.switchButton}), "000");
-            EXPECT_FALSE(w.fileMenu.isVisible() || w.helpMenu.isVisible() || w.blankMenu.isVisible());
+            EXPECT_GE(lower->y(), w.upperLine->geometry().bottom());
+            EXPECT_EQ(Shown({w.problemButton, w.surrenderButton, w.switchButton}), "000");
+            EXPECT_FALSE(w.fileMenu->isVisible() || w.helpMenu->isVisible() || w.blankMenu->isVisible());
         };
     }
     QStringList screens;
@@ -197,9 +197,9 @@ TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsThe
     writeFile("NP2.INI", RecordFile(16, 3, "50", "9999"));
     title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
     EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
-    EXPECT_EQ(mainWindow->bestTimeLabel.text(), "BEST TIME 9999 秒");  // the course's own
+    EXPECT_EQ(mainWindow->bestTimeLabel->text(), "BEST TIME 9999 秒");  // the course's own
     fake.onBox = [this](const Box& box) { fake.now += box == kQuizOk ? 53.45f : 0.0f; };  // a long look at the quiz's "GOOD!"
-    EXPECT_TRUE(mainWindow->timeAttackLabel.isVisible() && mainWindow->bestTimeLabel.isVisible());
+    EXPECT_TRUE(mainWindow->timeAttackLabel->isVisible() && mainWindow->bestTimeLabel->isVisible());
     fake.eventRounds = 0;
     playToTheEnd();
     EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です"},
@@ -307,10 +307,10 @@ TEST_P(SurrenderEverywhere, ShowsTheHintCountsAndEnds)
     captions.clear();
     fake.onPause = [&](int) {
         const MainWindow& w = *mainWindow;
-        captions.push_back(w.caption());
-        EXPECT_EQ(w.upperLine.text() + (w.lowerLine.isVisible() ? "/" + w.lowerLine.text() : ""), s.hints);
-        EXPECT_EQ(w.upperLine.textColor(), kCyan);
-        EXPECT_TRUE(w.isVisible() && !w.isEnabled());
+        captions.push_back(w.windowTitle());
+        EXPECT_EQ(w.upperLine->text() + (w.lowerLine->isVisible() ? "/" + w.lowerLine->text() : ""), s.hints);
+        EXPECT_EQ(w.upperLine->textColor(), kCyan);
+        EXPECT_TRUE(w.isVisible() && !w.takesInput());
         EXPECT_FALSE(quizWindow.isLoaded() && quizWindow->isVisible());
         EXPECT_FALSE(stopwatchWindow.isLoaded() && stopwatchWindow->isVisible());
         EXPECT_EQ(RunningTimerCount(), 0);

@@ -2,6 +2,10 @@
 
 #include "runtime/Files.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSpontaneKeyEvent>
+
 void GameTest::startToMainWindow()
 {
     if (!IsOrdinaryFile(path("NP2.DAT")))
@@ -11,14 +15,22 @@ void GameTest::startToMainWindow()
 }
 
 namespace {
-std::string Flags(std::initializer_list<const Control*> controls, bool (Control::*test)() const)
+std::string Flags(std::initializer_list<const QWidget*> controls, const std::function<bool(const QWidget*)>& test)
 {
     std::string s;
-    for (const Control* c : controls)
-        s += (c->*test)() ? '1' : '0';
+    for (const QWidget* c : controls)
+        s += test(c) ? '1' : '0';
     return s;
 }
 }  // namespace
 
-std::string Shown(std::initializer_list<const Control*> controls) { return Flags(controls, &Control::isVisible); }
-std::string Enabled(std::initializer_list<const Control*> controls) { return Flags(controls, &Control::isEnabled); }
+// shown by the game, whether or not its window is on screen now
+std::string Shown(std::initializer_list<const QWidget*> controls) { return Flags(controls, [](const QWidget* c) { return !c->isHidden(); }); }
+std::string Enabled(std::initializer_list<const QWidget*> controls) { return Flags(controls, &QWidget::isEnabled); }
+
+void PlayerCloses(QWidget* window)
+{
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    qApp->notify(window, &request);  // as the window system does: sendEvent() would make it the program's own
+}

@@ -4,7 +4,7 @@
 #include "FolderTest.h"
 
 #include "rules/GameState.h"
-#include "runtime/gui/Harness.h"
+#include "Harness.h"
 #include "windows/StartUp.h"
 #include "windows/Windows.h"
 
@@ -33,5 +33,9 @@ protected:
 };
 
 // "1" for each shown control, "0" for each hidden one; the same for enabled ones.
-std::string Shown(std::initializer_list<const Control*> controls);
-std::string Enabled(std::initializer_list<const Control*> controls);
+std::string Shown(std::initializer_list<const QWidget*> controls);
+std::string Enabled(std::initializer_list<const QWidget*> controls);
+
+// A close request from the player (the close box, Alt+F4, the window manager), as the
+// window system delivers it.
+void PlayerCloses(QWidget* window);

@@ -2,7 +2,6 @@
 // stage, the refusal to close, a surrender without a hint. (The opening is in the whole games.)
 #include "GameTest.h"
 
-#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -14,22 +13,22 @@ TEST_F(MainWindowTest, TheScoresOfferTheSurrenderAndTheProblemButtonThenLockAndM
     MainWindow& w = *mainWindow;
     fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet, but nothing is locked yet
     w.onExitClicked(1);  // 0 and 3
-    EXPECT_TRUE(w.surrenderButton.isEnabled() && w.surrenderItem.isVisible() && w.helpSeparator.isVisible());
-    EXPECT_FALSE(w.blankMenu.isVisible());
+    EXPECT_TRUE(w.surrenderButton->isEnabled() && w.surrenderItem->isVisible() && w.helpSeparator->isVisible());
+    EXPECT_FALSE(w.blankMenu->isVisible());
     for (int b : {0, 0, 0, 1})  // 6 and 6
         w.onExitClicked(b);
-    EXPECT_TRUE(w.problemButton.isVisible() && !w.problemButton.isEnabled());
-    EXPECT_TRUE(w.blankMenu.isVisible() && w.lockItem.isVisible() && !w.attackItem.isVisible());
-    EXPECT_GT(w.widget()->findChild<QMenuBar*>()->actionGeometry(w.blankMenu.action()).width(), 4);  // a real title
+    EXPECT_TRUE(w.problemButton->isVisible() && !w.problemButton->isEnabled());
+    EXPECT_TRUE(w.blankMenu->isVisible() && w.lockItem->isVisible() && !w.attackItem->isVisible());
+    EXPECT_GT(w.menuBar()->actionGeometry(w.blankMenu).width(), 4);  // a real title
     w.onExitClicked(0);  // 8 and 6
-    EXPECT_FALSE(w.problemButton.isVisible() || w.blankMenu.isVisible() || w.surrenderButton.isEnabled() || w.surrenderItem.isVisible());
+    EXPECT_FALSE(w.problemButton->isVisible() || w.blankMenu->isVisible() || w.surrenderButton->isEnabled() || w.surrenderItem->isVisible());
     w.onLockChosen();
     fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet
     w.onExitClicked(1);
-    EXPECT_EQ(QPoint(w.exitButtons[1].left(), w.exitButtons[1].top()), QPoint(2500, 1100));
-    EXPECT_TRUE(w.blankMenu.isVisible() && w.attackItem.isVisible() && !w.lockItem.isEnabled());
+    EXPECT_EQ(w.exitButtons[1]->pos(), QPoint(Px(2500), Px(1100)));
+    EXPECT_TRUE(w.blankMenu->isVisible() && w.attackItem->isVisible() && !w.lockItem->isEnabled());
     w.onAttackChosen();
-    EXPECT_TRUE(w.problemButton.isEnabled());
+    EXPECT_TRUE(w.problemButton->isEnabled());
 }
 
 TEST_F(MainWindowTest, TheProblemButtonOpensTheWindowOfTheStage)
@@ -42,7 +41,7 @@ TEST_F(MainWindowTest, TheProblemButtonOpensTheWindowOfTheStage)
                          Row{43, 43, nullptr}}) {
         ResetWindows();
         startRun();
-        mainWindow->blankMenu.setVisible(true);
+        mainWindow->blankMenu->setVisible(true);
         G.stage = static_cast<std::int16_t>(r.stage);
         fake.boxes.clear();
         mainWindow->onProblemClicked();
@@ -50,7 +49,7 @@ TEST_F(MainWindowTest, TheProblemButtonOpensTheWindowOfTheStage)
         EXPECT_EQ(mainWindow->isVisible(), r.opened == nullptr) << r.stage;
         for (WindowSlotBase* slot : std::initializer_list<WindowSlotBase*>{&panelsCard, &quizCard, &stopwatchWindow})
             EXPECT_EQ(slot->isLoaded(), slot == r.opened) << r.stage;
-        EXPECT_EQ(mainWindow->blankMenu.isVisible(), r.opened != &panelsCard) << r.stage;
+        EXPECT_EQ(mainWindow->blankMenu->isVisible(), r.opened != &panelsCard) << r.stage;
         EXPECT_EQ(fake.boxes.size(), r.stage == 42 ? 1u : 0u) << r.stage;  // "そう簡単には終了できないのでした"
     }
 }
@@ -68,11 +67,11 @@ TEST_F(MainWindowTest, TheLastStageAsksTheRiddleOfTheCourseAndTheSwitchIgnoresTh
         EXPECT_EQ(fake.boxes, (std::vector<Box>{{"This Word Means・・・", riddle}, {"降参？", "本当に降参しちゃうの？", MessageKind::YesNoQuestion}}));
     }
     G.course = "NORMAL";
-    Button& s = mainWindow->switchButton;
-    s.setVisible(true);
-    s.setFocus();
-    QTest::keyClick(s.widget(), Qt::Key_Space, Qt::ShiftModifier | Qt::AltModifier);
-    QTest::keyClick(s.widget(), Qt::Key_Return);
+    Button* s = mainWindow->switchButton;
+    s->setVisible(true);
+    s->setFocus();
+    QTest::keyClick(s, Qt::Key_Space, Qt::ShiftModifier | Qt::AltModifier);
+    QTest::keyClick(s, Qt::Key_Return);
     EXPECT_EQ(G.stage, 41);
 }
 
@@ -96,7 +95,7 @@ TEST_F(MainWindowTest, ThePlayerCannotCloseItDuringTheGameOnlyTheGamesWaysOut)
         G.gameCleared = std::string(r.flag) == "gameCleared";
         bool closes = false;
         if (r.reason == CloseReason::Player)
-            mainWindow->widget()->close();  // the close box, Alt+F4 or the window manager
+            PlayerCloses(&*mainWindow);  // the close box, Alt+F4 or the window manager
         else if (r.reason == CloseReason::Program)
             mainWindow->onExitChosen();  // 終了(&X)
         else
@@ -116,8 +115,8 @@ TEST_F(MainWindowTest, ASurrenderAtAStageWithoutAHintGoesStraightToTheCount)
         if (box.kind != MessageKind::Information)
             return;  // behind the count: a teal, disabled window without buttons, caption unchanged
         const MainWindow& w = *mainWindow;
-        EXPECT_TRUE(w.backColor() == kTeal && w.caption() == "ぬるぴか" && !w.isEnabled());
-        EXPECT_EQ(Shown({&w.exitButtons[0], &w.exitButtons[1], &w.surrenderButton, &w.problemButton, &w.switchButton}), "00000");
+        EXPECT_TRUE(w.backColor() == kTeal && w.windowTitle() == "ぬるぴか" && !w.takesInput());
+        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.problemButton, w.switchButton}), "00000");
     };
     fake.pauses.clear();
     EXPECT_TRUE(Ends([] { mainWindow->surrender(); }));

@@ -25,8 +25,8 @@ protected:
     // START STOP GO! 降参 shown, START STOP 降参 enabled, the time label shown
     static std::string Buttons(const StopwatchWindow& w)
     {
-        return Shown({&w.startButton, &w.stopButton, &w.goButton, &w.surrenderButton}) + " " +
-               Enabled({&w.startButton, &w.stopButton, &w.surrenderButton}) + " " + Shown({&w.timeLabel});
+        return Shown({w.startButton, w.stopButton, w.goButton, w.surrenderButton}) + " " +
+               Enabled({w.startButton, w.stopButton, w.surrenderButton}) + " " + Shown({w.timeLabel});
     }
 };
 
@@ -34,9 +34,9 @@ TEST_F(PuzzleWindows, ACardTakesNoInputForFiveSecondsThenShowsItsPuzzleBeforeThe
 {
     startRun();
     mainWindow->onProblemClicked();
-    QTest::keyClick(panelsCard->widget(), Qt::Key_Return);
-    panelsCard->widget()->close();
-    EXPECT_TRUE(panelsCard->closeTimer.isRunning() && panelsCard->closeTimer.interval() == 5000);
+    QTest::keyClick(&*panelsCard, Qt::Key_Return);
+    PlayerCloses(&*panelsCard);
+    EXPECT_TRUE(panelsCard->closeTimer->isActive() && panelsCard->closeTimer->interval() == 5000);
     G.course = "ANOTHER";  // read when the card closes
     fake.onBox = [&](const Box&) { EXPECT_TRUE(!panelsCard.isLoaded() && panelsWindow->isVisible()); };
     RunAsHandler([] { panelsCard->onTimeUp(); });
@@ -48,16 +48,16 @@ TEST_F(PuzzleWindows, NinePanelsStopWhenAllAreRedEvenBeforeStartAndATimeOutSends
     open(15, "NORMAL");
     PanelsWindow* w = &*panelsWindow;
     w->onPanelClicked(1);
-    EXPECT_FALSE(w->stopButton.isEnabled());
+    EXPECT_FALSE(w->stopButton->isEnabled());
     for (int n : {3, 7, 9, 5})  // with the first: all red
         w->onPanelClicked(n);
     G.course = "ANOTHER";  // read when START is pressed
     fake.scriptDigits("000000000");
     w->onStartClicked();
-    EXPECT_EQ(w->panels[4].backColor(), kBlue);
-    EXPECT_EQ(w->timeLimit.interval(), 10000);
-    EXPECT_TRUE(w->stopButton.isEnabled());  // the scramble leaves STOP as it was
-    fake.onBox = [&](const Box&) { EXPECT_FALSE(w->timeLimit.isRunning()); };
+    EXPECT_EQ(w->panels[4]->backColor(), kBlue);
+    EXPECT_EQ(w->timeLimit->interval(), 10000);
+    EXPECT_TRUE(w->stopButton->isEnabled());  // the scramble leaves STOP as it was
+    fake.onBox = [&](const Box&) { EXPECT_FALSE(w->timeLimit->isActive()); };
     RunAsHandler([&] { w->onStopClicked(); });
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"GOOD!", "よろしい。次に行こうか", MessageKind::Information}}));
     EXPECT_EQ(G.stage, 20);
@@ -65,15 +65,15 @@ TEST_F(PuzzleWindows, NinePanelsStopWhenAllAreRedEvenBeforeStartAndATimeOutSends
     open(15, "NORMAL");
     w = &*panelsWindow;
     w->onStartClicked();
-    EXPECT_EQ(w->timeLimit.interval(), 20000);
-    fake.onBox = [&](const Box&) { EXPECT_TRUE(w->startButton.isEnabled() && !w->timeLimit.isRunning()); };
+    EXPECT_EQ(w->timeLimit->interval(), 20000);
+    fake.onBox = [&](const Box&) { EXPECT_TRUE(w->startButton->isEnabled() && !w->timeLimit->isActive()); };
     RunAsHandler([&] { w->onTimeUp(); });
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "もう一度やりなおしじゃ", MessageKind::Warning}}));
     EXPECT_TRUE(!panelsWindow.isLoaded() && mainWindow->isVisible() && G.stage == 15);
     panelsWindow->show();  // the next opening starts from scratch
-    EXPECT_EQ(panelsWindow->panels[0].backColor(), kBlue);
-    EXPECT_EQ(Enabled({&panelsWindow->startButton, &panelsWindow->stopButton}), "10");
-    panelsWindow->widget()->close();  // the player's close request is ignored
+    EXPECT_EQ(panelsWindow->panels[0]->backColor(), kBlue);
+    EXPECT_EQ(Enabled({panelsWindow->startButton, panelsWindow->stopButton}), "10");
+    PlayerCloses(&*panelsWindow);  // the player's close request is ignored
     EXPECT_TRUE(panelsWindow.isLoaded());
 }
 
@@ -88,11 +88,11 @@ TEST_F(PuzzleWindows, AWrongAnswerOrATimeOutOrAFailureBringsTheQuizBackFresh)
         writeQuiz("日本の首都は？,東京");
         open(21, "NORMAL");
         quizWindow->onStartClicked();
-        EXPECT_EQ(quizWindow->questionLabel.text(), "日本の首都は？");
-        EXPECT_EQ(quizWindow->widget()->focusWidget(), quizWindow->answerButton.widget());
-        EXPECT_EQ(quizWindow->timeLimit.interval(), 5000);
+        EXPECT_EQ(quizWindow->questionLabel->text(), "日本の首都は？");
+        EXPECT_EQ(&*quizWindow->focusWidget(), quizWindow->answerButton);
+        EXPECT_EQ(quizWindow->timeLimit->interval(), 5000);
         fake.onAskText = [typed = std::string(typed)](const QString& prompt) {
-            EXPECT_FALSE(quizWindow->timeLimit.isRunning());  // no time limit while typing
+            EXPECT_FALSE(quizWindow->timeLimit->isActive());  // no time limit while typing
             EXPECT_TRUE(prompt.startsWith("制限時間無制限です\r\n 注）漢字で書くべきところは漢字で\r\n"));
             if (typed == "failure")
                 throw std::runtime_error("the input failed");
@@ -102,8 +102,8 @@ TEST_F(PuzzleWindows, AWrongAnswerOrATimeOutOrAFailureBringsTheQuizBackFresh)
         RunAsHandler([&] { std::string(typed) == "timeout" ? quiz->onTimeUp() : quiz->onAnswerClicked(); });
         EXPECT_EQ(fake.boxes, std::vector<Box>{box}) << typed;
         ASSERT_TRUE(quizWindow.isLoaded() && &*quizWindow != quiz);
-        EXPECT_EQ(Shown({&quizWindow->startButton, &quizWindow->answerButton}) + quizWindow->questionLabel.text().toStdString(), "10");
-        EXPECT_TRUE(quizWindow->isVisible() && !quizWindow->timeLimit.isRunning() && G.stage == 21);
+        EXPECT_EQ(Shown({quizWindow->startButton, quizWindow->answerButton}) + quizWindow->questionLabel->text().toStdString(), "10");
+        EXPECT_TRUE(quizWindow->isVisible() && !quizWindow->timeLimit->isActive() && G.stage == 21);
     }
     writeQuiz("答えのない問題,");  // an empty answer is right when the line ends at its comma
     open(21, "NORMAL");
@@ -132,17 +132,17 @@ TEST_F(PuzzleWindows, AStopShowsTheTimeInTheVerdictsColourAndOnlyAPassOffersGo)
                          Row{3.01f, "3.01 秒", kRed, "1101 101 1"}}) {
         open(31, "NORMAL");
         StopwatchWindow& w = *stopwatchWindow;
-        EXPECT_EQ(w.boundsLabel.text(), "STARTボタンを押してから 2.80秒～3.00秒");
+        EXPECT_EQ(w.boundsLabel->text(), "STARTボタンを押してから 2.80秒～3.00秒");
         fake.now = 100.0f;
         w.onStartClicked();
         EXPECT_EQ(Buttons(w), "1101 010 0");
         fake.now = 100.0f + r.seconds;
-        fake.onPause = [&](int) { EXPECT_TRUE(w.timeLabel.isVisible() && w.timeLabel.text() == r.shown); };
+        fake.onPause = [&](int) { EXPECT_TRUE(w.timeLabel->isVisible() && w.timeLabel->text() == r.shown); };
         w.onStopClicked();
         EXPECT_EQ(fake.pauses, std::vector<int>{500});
-        EXPECT_TRUE(w.timeLabel.textColor() == r.colour && !w.timeLimit.isRunning());
+        EXPECT_TRUE(w.timeLabel->textColor() == r.colour && !w.timeLimit->isActive());
         EXPECT_EQ(Buttons(w), r.buttons);
-        EXPECT_EQ(w.widget()->focusWidget(), (r.colour == kMagenta ? w.goButton : w.startButton).widget());
+        EXPECT_EQ(w.focusWidget(), r.colour == kMagenta ? w.goButton : w.startButton);
     }
 }
 
@@ -153,11 +153,11 @@ TEST_F(PuzzleWindows, StopwatchTimeOutIsATryAgainOnNormalAndTheWayThroughOnAnoth
     stopwatchWindow->onTimeUp();
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "10秒もたってしまいました", MessageKind::Warning}}));
     EXPECT_EQ(Buttons(*stopwatchWindow), "1101 101 0");
-    EXPECT_FALSE(stopwatchWindow->timeLimit.isRunning());
+    EXPECT_FALSE(stopwatchWindow->timeLimit->isActive());
     open(31, "ANOTHER");
-    EXPECT_EQ(stopwatchWindow->boundsLabel.text(), "STARTボタンを押してから 2.90秒～3.00秒");
+    EXPECT_EQ(stopwatchWindow->boundsLabel->text(), "STARTボタンを押してから 2.90秒～3.00秒");
     stopwatchWindow->onStartClicked();
-    fake.onBox = [](const Box&) { EXPECT_FALSE(stopwatchWindow->timeLimit.isRunning()); };  // no second advance under the box
+    fake.onBox = [](const Box&) { EXPECT_FALSE(stopwatchWindow->timeLimit->isActive()); };  // no second advance under the box
     RunAsHandler([] { stopwatchWindow->onTimeUp(); });
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning}}));
     EXPECT_TRUE(G.stage == 40 && !stopwatchWindow.isLoaded());

@@ -24,9 +24,9 @@ TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSecon
     EXPECT_TRUE(fake.boxes.empty() && !G.aborting && G.bestTimeAnother == 9999.0f && G.course == "NORMAL");
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
     EXPECT_EQ(fake.lockedFolder, fake.folder);  // one game at a time per program folder
-    ASSERT_TRUE(titleWindow->isVisible() && titleWindow->handOverTimer.isRunning());
-    EXPECT_EQ(titleWindow->handOverTimer.interval(), 2000);
-    EXPECT_EQ(titleWindow->versionLabel.text(), "Ver 0.21");
+    ASSERT_TRUE(titleWindow->isVisible() && titleWindow->handOverTimer->isActive());
+    EXPECT_EQ(titleWindow->handOverTimer->interval(), 2000);
+    EXPECT_EQ(titleWindow->versionLabel->text(), "Ver 0.21");
 }
 
 TEST_F(StartUp, EachFailureEndsTheGameAtItsStepWithItsMessage)

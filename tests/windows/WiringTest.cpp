@@ -6,9 +6,9 @@
 #include <QTest>
 
 namespace {
-void Click(Control& c, Qt::KeyboardModifiers keys = Qt::NoModifier) { QTest::mouseClick(c.widget(), Qt::LeftButton, keys); }
+void Click(QWidget* c, Qt::KeyboardModifiers keys = Qt::NoModifier) { QTest::mouseClick(c, Qt::LeftButton, keys); }
 // A timer of the game, made to fire now through the event loop.
-void Fire(Timer& t) { t.start(1); }
+void Fire(Timer* t) { t->start(1); }
 }  // namespace
 
 class Wiring : public GameTest {};
@@ -18,46 +18,46 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     writeQuiz("日本の首都は？,東京");
     StartGame();
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left})  // title: ANOTHER, time attack
-        QTest::keyClick(titleWindow->widget(), k);
+        QTest::keyClick(&*titleWindow, k);
     EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
     Fire(titleWindow->handOverTimer);
     QTRY_VERIFY_WITH_TIMEOUT(mainWindow.isLoaded() && !titleWindow.isLoaded(), 2000);
     EXPECT_TRUE(G.titleKeys.down == 0 && G.titleKeys.left == 0);  // the main window starts the key runs afresh
 
     fake.boxes.clear();
-    mainWindow->widget()->close();  // the close box
-    mainWindow->exitItem.action()->trigger();
+    PlayerCloses(&*mainWindow);  // the close box
+    mainWindow->exitItem->trigger();
     EXPECT_EQ(fake.boxes.size(), 2u);
-    mainWindow->versionItem.action()->trigger();
+    mainWindow->versionItem->trigger();
     VersionWindow* version = &*versionWindow;
-    mainWindow->versionItem.action()->trigger();  // the same window again, beside the main window
+    mainWindow->versionItem->trigger();  // the same window again, beside the main window
     EXPECT_TRUE(&*versionWindow == version && version->isVisible() && mainWindow->isVisible());
-    EXPECT_EQ(version->versionLabel.text(), "Ver 0.21");
+    EXPECT_EQ(version->versionLabel->text(), "Ver 0.21");
     Click(versionWindow->okButton);
     EXPECT_FALSE(versionWindow.isLoaded());
-    mainWindow->versionItem.action()->trigger();
-    versionWindow->widget()->close();  // no close box, but an about box closes for the player
+    mainWindow->versionItem->trigger();
+    PlayerCloses(&*versionWindow);  // no close box, but an about box closes for the player
     EXPECT_FALSE(versionWindow.isLoaded());
-    QTest::keyClick(mainWindow->noButton.widget(), Qt::Key_Return);  // いいえ has the focus
-    EXPECT_EQ(mainWindow->caption(), "ぬるぴか");
+    QTest::keyClick(mainWindow->noButton, Qt::Key_Return);  // いいえ has the focus
+    EXPECT_EQ(mainWindow->windowTitle(), "ぬるぴか");
     for (int i : {1, 0, 0, 0, 1})
         Click(mainWindow->exitButtons[static_cast<size_t>(i)]);
     EXPECT_EQ(G.stage, 12);
-    mainWindow->surrenderItem.action()->trigger();  // declined
+    mainWindow->surrenderItem->trigger();  // declined
     Click(mainWindow->surrenderButton);
     EXPECT_EQ(fake.boxes.back().title, "降参？");
-    mainWindow->lockItem.action()->trigger();
-    mainWindow->attackItem.action()->trigger();
+    mainWindow->lockItem->trigger();
+    mainWindow->attackItem->trigger();
     Click(mainWindow->problemButton);
 
     Fire(panelsCard->closeTimer);
     QTRY_VERIFY_WITH_TIMEOUT(panelsWindow.isLoaded() && !panelsCard.isLoaded(), 2000);
     Click(panelsWindow->startButton);
-    EXPECT_TRUE(panelsWindow->timeLimit.isRunning());
+    EXPECT_TRUE(panelsWindow->timeLimit->isActive());
     for (int n : {1, 2, 4, 1, 2, 4})  // a click and its undoing, panel by panel
         Click(panelsWindow->panels[static_cast<size_t>(n - 1)]);
     fake.scriptDigits("000000000");
-    panelsWindow->startButton.setEnabled(true);
+    panelsWindow->startButton->setEnabled(true);
     Click(panelsWindow->startButton);
     for (int n : {1, 3, 7, 9, 5})
         Click(panelsWindow->panels[static_cast<size_t>(n - 1)]);

@@ -1,6 +1,6 @@
 // Draws the game's own icon at each size given and saves it for the desktop's icon theme:
 //   ExportIcons OUT_DIR SIZE...   writes OUT_DIR/NxN/apps/nurupika2.png (run with QT_QPA_PLATFORM=offscreen)
-#include "runtime/gui/Icon.h"
+#include "app/GameIcon.h"
 
 #include <QDir>
 #include <QGuiApplication>

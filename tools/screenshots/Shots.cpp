@@ -3,7 +3,7 @@
 // scripted, so every run gives the same pictures. Run it through tools/screenshots.sh.
 #include "rules/GameState.h"
 #include "runtime/Random.h"
-#include "runtime/gui/Application.h"
+#include "app/QtServices.h"
 #include "windows/StartUp.h"
 #include "windows/Windows.h"
 
@@ -34,7 +34,7 @@ void Settle()
 void Shot(const char* name, Window& form)
 {
     Settle();
-    QWidget* w = form.widget();
+    const QWidget* w = &form;
     const QRect r = w->frameGeometry();
     const QPixmap pm = QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
     const QString file = outDir + "/" + name + ".png";

@@ -1,13 +1,13 @@
-#include "runtime/gui/Icon.h"
+#include "app/GameIcon.h"
 
-#include "runtime/gui/Colors.h"
-#include "runtime/gui/Controls.h"
-#include "runtime/gui/detail/QtBits.h"
+#include "gui/Units.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QWidget>
 
 QPixmap GameIconPixmap(int size)
 {
@@ -20,7 +20,7 @@ QPixmap GameIconPixmap(int size)
 
     // card
     p.setPen(QPen(QColor(64, 64, 96), std::max(1.0, u)));
-    p.setBrush(detail::ToQColor(kLavender));
+    p.setBrush(ToQColor(kLavender));
     p.drawRoundedRect(QRectF(0.5 * u, 0.5 * u, s - u, s - u), 5 * u, 5 * u);
 
     // nine panels: a click on the centre turned the cross red
@@ -30,13 +30,13 @@ QPixmap GameIconPixmap(int size)
     for (int i = 0; i < 9; ++i) {
         const int column = i % 3, row = i / 3;
         const QRectF r(origin + column * (cell + gap), origin + row * (cell + gap), cell, cell);
-        p.setBrush(detail::ToQColor(red[i] ? kRed : kBlue));
+        p.setBrush(ToQColor(red[i] ? kRed : kBlue));
         p.drawRoundedRect(r, 1.2 * u, 1.2 * u);
     }
 
     if (size >= 24) {
         // the "２", yellow with its grey shadow
-        QFont f = detail::ToQFont(FontSpec{Face::Proportional, 10, true});
+        QFont f = ToQFont(FontSpec{Face::Proportional, 10, true});
         f.setPixelSize(static_cast<int>(16 * u));
         QPainterPath path;
         path.addText(0, 0, f, QStringLiteral("２"));
@@ -45,7 +45,7 @@ QPixmap GameIconPixmap(int size)
         p.setBrush(QColor(128, 128, 128));
         p.drawPath(path.translated(at + QPointF(1.2 * u, 1.2 * u)));
         p.setPen(QPen(QColor(60, 40, 0), 0.8 * u));
-        p.setBrush(detail::ToQColor(kYellow));
+        p.setBrush(ToQColor(kYellow));
         p.drawPath(path.translated(at));
     }
     return pm;
@@ -59,11 +59,19 @@ QIcon GameIcon()
     return icon;
 }
 
-void detail::UseGameIcon()
-{
-    static bool used = false;
-    if (!used && qApp) {
-        used = true;
-        QApplication::setWindowIcon(GameIcon());
+namespace {
+class IconOnFirstFrame : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        auto* w = e->type() == QEvent::Show ? qobject_cast<QWidget*>(watched) : nullptr;
+        if (w && w->isWindow() && !w->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+            QApplication::setWindowIcon(GameIcon());
+            deleteLater();  // its work is done
+        }
+        return false;
     }
-}
+};
+}  // namespace
+
+void UseGameIconFromFirstFrame() { qApp->installEventFilter(new IconOnFirstFrame); }

@@ -1,10 +1,9 @@
-#include "runtime/gui/Application.h"
+#include "app/QtServices.h"
 
+#include "app/GameIcon.h"
+#include "gui/Dispatch.h"
+#include "gui/Window.h"
 #include "runtime/Files.h"
-#include "runtime/gui/Icon.h"
-#include "runtime/gui/Window.h"
-#include "runtime/gui/detail/QtBits.h"
-#include "runtime/gui/detail/Registry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +18,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTime>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -57,14 +57,37 @@ QString Lines(const QString& text)
     return t;
 }
 
+// The window a message box should stand in front of: the active one, else the shown one
+// that came on screen last.
+QWidget* FrontWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const QWindowList shown = QGuiApplication::topLevelWindows();
+    const std::vector<Window*> loaded = LoadedWindows();
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+        for (Window* w : loaded)
+            if (w->windowHandle() == *it && w->isVisible())
+                return w;
+    return nullptr;
+}
+
+bool AllShownWindowsExposed()
+{
+    const std::vector<Window*> loaded = LoadedWindows();
+    return std::all_of(loaded.begin(), loaded.end(), [](const Window* w) {
+        const QWindow* handle = w->windowHandle();
+        return !w->isVisible() || !handle || handle->isExposed();
+    });
+}
+
 }  // namespace
 
 QtServices::QtServices() { detail::SetEndRequestHandler(&EndNowIfPending); }
 
 Answer QtServices::showMessage(const QString& title, const QString& text, MessageKind kind)
 {
-    detail::UseGameIcon();
-    QMessageBox box(detail::FrontWindow());
+    QMessageBox box(FrontWindow());
     box.setWindowTitle(title);
     box.setText(Lines(text));
     box.setTextFormat(Qt::PlainText);
@@ -90,8 +113,7 @@ Answer QtServices::showMessage(const QString& title, const QString& text, Messag
 
 QString QtServices::askText(const QString& title, const QString& prompt)
 {
-    detail::UseGameIcon();
-    QInputDialog dialog(detail::FrontWindow());
+    QInputDialog dialog(FrontWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(Lines(prompt));
     dialog.setTextValue(QString());
@@ -111,9 +133,10 @@ void QtServices::pause(int ms)
     // is handled here), then everything is painted at once.
     QElapsedTimer clock;
     clock.start();
-    while (!detail::AllShownWindowsExposed() && clock.elapsed() < std::min(ms, 300))
+    while (!AllShownWindowsExposed() && clock.elapsed() < std::min(ms, 300))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    detail::RepaintVisibleWindows();
+    for (Window* w : LoadedWindows())
+        w->repaint();
     QGuiApplication::sync();
     const qint64 left = ms - clock.elapsed();
     if (left > 0)
@@ -136,8 +159,7 @@ bool QtServices::anotherInstanceRunning(const QString& folder)
 {
     // The folder is locked while the game runs, and the lock goes with the process
     // however it ends.
-    static int lockFd = -1;
-    if (lockFd >= 0)
+    if (lockFd_ >= 0)
         return false;
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -146,7 +168,7 @@ bool QtServices::anotherInstanceRunning(const QString& folder)
         ::close(fd);
         return true;
     }
-    lockFd = fd;
+    lockFd_ = fd;
     return false;
 }
 
@@ -161,13 +183,13 @@ QString QtServices::userDataFolder()
 int QtServices::screenWidthTwips()
 {
     const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? static_cast<int>(detail::TwipsFromPx(s->size().width())) : 0;
+    return s ? static_cast<int>(TwipsFromPx(s->size().width())) : 0;
 }
 
 int QtServices::screenHeightTwips()
 {
     const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? static_cast<int>(detail::TwipsFromPx(s->size().height())) : 0;
+    return s ? static_cast<int>(TwipsFromPx(s->size().height())) : 0;
 }
 
 void PreferX11()
@@ -181,8 +203,9 @@ void SetUpApplication()
 {
     if (QApplication::style()->name() != QLatin1String("fusion"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(detail::ToQFont(FontSpec{}));
+    QApplication::setFont(ToQFont(FontSpec{}));
     QApplication::setQuitOnLastWindowClosed(false);  // hidden windows keep the game alive
+    UseGameIconFromFirstFrame();
 
     struct sigaction sa {};
     sa.sa_handler = OnEndSignal;
@@ -193,7 +216,10 @@ void SetUpApplication()
 #if QT_CONFIG(sessionmanager)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager& manager) {
         // A log-off asks every window; none of ours refuses it.
-        if (detail::AnyWindowRefusesSessionEnd())
+        bool refused = false;
+        for (Window* w : LoadedWindows())
+            Dispatch([&] { refused = !w->mayClose(CloseReason::SessionEnd) || refused; });
+        if (refused)
             manager.cancel();
         else
             EndProgram();
@@ -201,8 +227,4 @@ void SetUpApplication()
 #endif
 }
 
-int RunEventLoop()
-{
-    detail::SetEventLoopRunning(true);
-    return QApplication::exec();
-}
+int RunEventLoop() { return QApplication::exec(); }

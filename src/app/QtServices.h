@@ -1,6 +1,6 @@
 #pragma once
-// The program's side of the window layer: the real services over Qt and the operating
-// system, and the application's set-up and event loop. For main() and the tools.
+// The application: the real services over Qt and the operating system, and the set-up
+// and event loop. For main() and the tools.
 #include "runtime/Random.h"
 #include "runtime/Services.h"
 
@@ -23,6 +23,7 @@ public:
 
 private:
     RandomNumbers random_;
+    int lockFd_ = -1;  // the single-game lock: held while the game runs, gone with the process
 };
 
 // Before the application exists: on a Wayland desktop the windows go through X11 (the

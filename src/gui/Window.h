@@ -1,0 +1,137 @@
+#pragma once
+// A window of the game: a top-level widget whose controls lie in a client area below an
+// optional menu bar. Geometry is in twips. Each window exists once: its WindowSlot makes
+// it on first use (its onLoad runs then), and a close that it accepts empties the slot
+// and deletes the window once control is back in an event loop, so the next use makes it
+// afresh. A message box's loop counts: a handler that closes its own window touches
+// nothing of it after a box.
+#include "gui/Units.h"
+
+#include <QMargins>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+class Frame;
+class QMenuBar;
+class WindowSlotBase;
+
+// Why a window is asked whether it may close.
+enum class CloseReason {
+    Player,      // the close box, Alt+F4, the window manager
+    Program,     // the game's own code
+    SessionEnd,  // the desktop session logs off or shuts down
+};
+
+enum class Border { None, Single };
+
+class Window : public QWidget {
+public:
+    ~Window() override;
+
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color c);
+    // A window that takes no input ignores clicks, keys and the player's close requests,
+    // and keeps its looks.
+    bool takesInput() const;
+    void setTakesInput(bool on);
+
+    // Loads the window first when needed; never modal. Also raises and activates it.
+    void setVisible(bool visible) override;
+
+    // The game's own code asks through close(); the player's requests come as spontaneous
+    // close events. Either way mayClose decides.
+    virtual bool mayClose(CloseReason) { return true; }
+    bool isLoaded() const { return slot_ != nullptr; }
+
+    QWidget* clientArea() const { return client_; }
+    QMenuBar* menuBar();  // made on first use
+
+protected:
+    explicit Window(const QString& objectName);
+
+    virtual void onLoad() {}
+    virtual void keyReleased(Key, Modifiers) {}
+    virtual void mousePressed(MouseButton, Modifiers) {}
+
+    // Settings made once, as the window is built.
+    void setBorder(Border border, bool closeBox);
+    void allowPlayerClose();  // a window without close box still closes for the player
+    void setClientSize(int widthTwips, int heightTwips);
+    void takeKeyboardWhenShown();  // takes the keyboard without a click
+    // Creation order decides stacking (later on top) and, unless setTabOrder says
+    // otherwise, the tab order.
+    void place(QWidget* control, int left, int top, int width, int height);
+    void place(QWidget* control, Frame* frame, int left, int top, int width, int height);
+    using QWidget::setTabOrder;
+    void setTabOrder(std::initializer_list<QWidget*> order);
+
+    // Sizes the window (outer size) and centres it on the screen; a window larger than
+    // the screen sticks out on both sides.
+    void centerOnScreen(int widthTwips, int heightTwips);
+    void centerOnScreen() { centerOnScreen(width_, height_); }
+
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    class WindowMenuBar;
+    friend class WindowSlotBase;
+
+    bool playerMayClose();
+    void unload();
+    void setLeft(double twips);  // the window system takes the nearest whole twip
+    void setTop(double twips);
+    void applyGeometry();
+    int menuBarHeight() const;
+    void placeIn(QWidget* parent, QWidget* control, int left, int top, int width, int height);
+
+    // The frame the window manager draws round a window, learnt from the first framed
+    // window on screen, for every window placed after it.
+    static std::optional<QMargins> learntFrame_;
+
+    WindowSlotBase* slot_ = nullptr;
+    QWidget* client_;
+    WindowMenuBar* menuBar_ = nullptr;
+    Border border_ = Border::Single;
+    bool closeBox_ = true;
+    bool playerCloseAllowed_ = false;
+    bool takeKeyboard_ = false;
+    bool watchingExposure_ = false;
+    Color backColor_ = kSystemFace;
+    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    QWidget* lastPlaced_ = nullptr;
+};
+
+// The loaded windows: those in a slot, not yet closed.
+std::vector<Window*> LoadedWindows();
+
+// The one slot of a window class: empty until first use, emptied again when it closes.
+class WindowSlotBase {
+public:
+    bool isLoaded() const { return window_ != nullptr; }
+    bool close();  // does nothing to a window that is not loaded
+
+protected:
+    WindowSlotBase() = default;
+    ~WindowSlotBase() = default;
+    Window& loadWith(const std::function<Window*()>& make);
+    Window* window_ = nullptr;
+
+private:
+    friend class Window;
+};
+
+// mainWindow->windowTitle() loads the window when it is not loaded yet.
+template <typename T>
+class WindowSlot : public WindowSlotBase {
+public:
+    T& operator*() { return static_cast<T&>(window_ ? *window_ : loadWith([] { return new T; })); }
+    T* operator->() { return &**this; }
+};

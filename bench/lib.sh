@@ -6,7 +6,7 @@ BENCH_BUILD=$BENCH_ROOT/build-bench
 
 bench_build() {
   . "$BENCH_ROOT/scripts/packages.sh"
-  bash "$BENCH_ROOT/scripts/deps.sh" "${GAME_PACKAGES[@]}" xvfb libxcb1-dev
+  bash "$BENCH_ROOT/scripts/deps.sh" "${GAME_PACKAGES[@]}" xvfb libxcb1-dev valgrind
   cmake -S "$BENCH_ROOT" -B "$BENCH_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNP2_BUILD_TESTS=OFF \
     -DNP2_BUILD_BENCH=ON -DNP2_SANITIZE=OFF >/dev/null
   cmake --build "$BENCH_BUILD" --target "$@" >/dev/null

@@ -35,21 +35,9 @@ icons=$(find "$prefix/share/icons/hicolor" -path '*/apps/nurupika2.png' | wc -l)
 [ "$failures" -eq 0 ] || exit 1
 
 # --- a private X display ---
-# the first free number from 140 on, clear of the bench scripts' 90-130; a display whose
-# abstract socket is taken by a server in another /tmp counts as taken too. -noreset: the
-# server resets when its last client goes (an xdotool call, a game) and refuses the next
-# one meanwhile
-for d in $(seq 140 199); do
-  [ -e /tmp/.X$d-lock ] || [ -e /tmp/.X11-unix/X$d ] || grep -q "@/tmp/.X11-unix/X$d\$" /proc/net/unix && continue
-  Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do { [ -e /tmp/.X11-unix/X$d ] || ! kill -0 $xvfb 2>/dev/null; } && break; sleep 0.05; done
-  kill -0 $xvfb 2>/dev/null && [ -e /tmp/.X11-unix/X$d ] && break
-  wait $xvfb 2>/dev/null || true
-  xvfb=""
-done
-[ -n "$xvfb" ] || { echo "FAIL: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$d
+. "$source_dir/tests/support/xvfb.sh"
+start_xvfb "$tmp/xvfb.log" || exit 1
+xvfb=$XVFB_PID
 mkdir -m 700 "$tmp/run"
 
 # Waits (10 s at most) until the game focuses a window it has not focused before, then

@@ -1,9 +1,8 @@
 #include "rules/ExitButtons.h"
 
-#include "rules/GameState.h"
+#include "rules/Stages.h"
 #include "runtime/Counters.h"
 #include "runtime/Numbers.h"
-#include "runtime/Services.h"
 
 #include <cstdlib>
 
@@ -13,13 +12,13 @@ constexpr int kButtonHeight = 375;
 
 // Four random digits make a number from 0 to 9999; it is drawn again until it lies within
 // the bounds.
-int DrawWithin(int low, int high)
+int DrawWithin(RandomSource& random, int low, int high)
 {
     int v = -1;
     while (v < low || v > high) {
         v = 0;
         for (int digit = 0; digit < 4; ++digit)
-            v = v * 10 + WholePart(RandomFraction() * 10.0);
+            v = v * 10 + WholePart(random.fraction() * 10.0);
     }
     return v;
 }
@@ -31,30 +30,30 @@ ExitPress PressExit(int button, std::array<std::int32_t, 2>& scores, std::int16_
         AddTo(scores[0], 2);
     else
         AddTo(scores[1], 3);
-    ExitPress press{CheckedSum(scores[0], scores[1]) % 3 == 0, ProblemOffer::Locked};
+    ExitPress press{CheckedSum(scores[0], scores[1]) % 3 == 0, ProblemButtonOffer::KeptAfterLock};
     if (press.surrenderOffered && stage < Stage::kExitsPressed)
         stage = Stage::kExitsPressed;
     if (lockOn)
         return press;  // after Lock nothing lowers the stage
     const std::int64_t difference = std::llabs(std::int64_t{scores[0]} - scores[1]);
     if (difference == 0 || (difference > 10 && difference < 14)) {
-        if (stage < Stage::kProblemShown)
-            stage = Stage::kProblemShown;
-        press.problem = ProblemOffer::Revealed;
+        if (stage < Stage::kProblemButtonShown)
+            stage = Stage::kProblemButtonShown;
+        press.problemButton = ProblemButtonOffer::Revealed;
     } else {
         stage = Stage::kExitsPressed;
-        press.problem = ProblemOffer::Withdrawn;
+        press.problemButton = ProblemButtonOffer::Withdrawn;
     }
     return press;
 }
 
-ExitJump JumpExits()
+ExitJump JumpExits(RandomSource& random)
 {
     ExitJump jump{};
     for (ExitPlace& place : jump.places) {
-        ReseedRandom();
-        place.top = DrawWithin(120, 2280);
-        place.left = DrawWithin(240, 3840);
+        random.reseed();
+        place.top = DrawWithin(random, 120, 2280);
+        place.left = DrawWithin(random, 240, 3840);
     }
     const ExitPlace& a = jump.places[0];
     const ExitPlace& b = jump.places[1];

@@ -1,28 +1,12 @@
 #pragma once
 // Everything the windows share during a run. All zero, false or empty at process start;
 // nothing of it outlives the process but what is written to the record file.
+#include "rules/Course.h"
+
 #include <QString>
 
 #include <array>
 #include <cstdint>
-
-// How far the player has got. The main window's buttons and the hints choose by it.
-struct Stage {
-    static constexpr std::int16_t kOpening = 10;         // the opening question is on screen
-    static constexpr std::int16_t kExitsPressed = 11;    // the exit buttons were pressed
-    static constexpr std::int16_t kProblemShown = 12;    // the problem button appeared; Lock is offered
-    static constexpr std::int16_t kLocked = 13;          // Lock was chosen
-    static constexpr std::int16_t kPanels = 15;          // problem 1, the nine panels, was opened
-    static constexpr std::int16_t kProblem2 = 20;        // problem 1 solved
-    static constexpr std::int16_t kQuiz = 21;            // problem 2, the quiz, was opened
-    static constexpr std::int16_t kProblem3 = 30;        // problem 2 solved
-    static constexpr std::int16_t kStopwatch = 31;       // problem 3, the stopwatch, was opened
-    static constexpr std::int16_t kLastStage = 40;       // problem 3 solved: the last trick begins
-    static constexpr std::int16_t kRiddleShown = 41;     // the surrender button showed the riddle
-    static constexpr std::int16_t kWrongTry = 42;        // a wrong try at the last trick
-    static constexpr std::int16_t kWindowClicked = 43;   // ANOTHER: the window clicked with the right keys
-    static constexpr std::int16_t kSolved = 44;          // the last trick is solved: the ending is open
-};
 
 // Runs of arrow-key releases on the title window.
 struct TitleKeyRuns {
@@ -34,9 +18,9 @@ struct TitleKeyRuns {
 
 struct GameState {
     QString versionText;
-    QString course;  // exactly "NORMAL" or "ANOTHER"
+    Course course = Course::Normal;
     bool timeAttack = false;
-    std::int16_t stage = 0;
+    std::int16_t stage = 0;  // see rules/Stages.h
     std::array<std::int32_t, 2> exitScores = {0, 0};  // おわり and 終了
     bool lockOn = false;
     // From the record file.

@@ -1,7 +1,6 @@
 #include "rules/Panels.h"
 
 #include "runtime/Numbers.h"
-#include "runtime/Services.h"
 
 #include <algorithm>
 
@@ -39,13 +38,20 @@ bool AllRed(const Board& board)
     return std::all_of(board.begin(), board.end(), [](PanelColour c) { return c == PanelColour::Red; });
 }
 
-Board Scramble()
+Board Scramble(RandomSource& random)
 {
     Board board;
     for (PanelColour& panel : board) {
-        ReseedRandom();
-        const int digit = WholePart(RandomFraction() * 10.0);
+        random.reseed();
+        const int digit = WholePart(random.fraction() * 10.0);
         panel = digit % 2 == 0 ? PanelColour::Blue : PanelColour::Red;
     }
     return board;
+}
+
+int PanelsTimeLimitSeconds(Course course) { return course == Course::Another ? 10 : 20; }
+
+QString PanelsStartText(Course course)
+{
+    return QString("ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間%1秒）").arg(PanelsTimeLimitSeconds(course));
 }

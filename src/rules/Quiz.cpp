@@ -1,7 +1,6 @@
 #include "rules/Quiz.h"
 
 #include "runtime/Numbers.h"
-#include "runtime/Services.h"
 #include "runtime/TextFile.h"
 
 #include <algorithm>
@@ -72,14 +71,16 @@ QuizDraw DrawQuizLine(const QString& path, int target)
     return draw;
 }
 
-int DrawQuizTarget()
+int DrawQuizTarget(RandomSource& random)
 {
-    ReseedRandom();
+    random.reseed();
     int target = 0;
     while (target == 0)
-        target = WholePart(RandomFraction() * 100.0);
+        target = WholePart(random.fraction() * 100.0);
     return target;
 }
+
+QString QuizTimeLimitText() { return "制限時間 " + FullWidthDigits(kQuizTimeLimitSeconds) + "秒"; }
 
 QuizQuestion SplitQuizLine(const QString& line)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // The quiz file: lines of "question,answer". Lines that are empty, start with "#" or
 // hold no comma are no questions.
+#include "runtime/Random.h"
+
 #include <QString>
 
 bool IsQuizLine(const QString& line);
@@ -16,7 +18,11 @@ struct QuizDraw {
 QuizDraw DrawQuizLine(const QString& path, int target);
 
 // A target from 1 to 99, from the random numbers reseeded first.
-int DrawQuizTarget();
+int DrawQuizTarget(RandomSource& random);
+
+// The time from START to "答える", told on the card before the quiz as "制限時間 ５秒".
+constexpr int kQuizTimeLimitSeconds = 5;
+QString QuizTimeLimitText();
 
 // Split at the first comma; nothing is trimmed, so blanks belong to the answer.
 struct QuizQuestion {

@@ -29,14 +29,7 @@ RecordStatus WriteText(const QString& path, RecordKey key, const QString& value)
 
 }  // namespace
 
-std::optional<RecordKey> BestTimeRecord(const QString& course)
-{
-    if (course == "NORMAL")
-        return kBestNormalRecord;
-    if (course == "ANOTHER")
-        return kBestAnotherRecord;
-    return std::nullopt;
-}
+RecordKey BestTimeRecord(Course course) { return course == Course::Another ? kBestAnotherRecord : kBestNormalRecord; }
 
 QStringList DefaultRecordLines()
 {

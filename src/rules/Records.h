@@ -1,11 +1,12 @@
 #pragma once
 // The record file: four numbers kept between runs in an INI-style file, read and written
 // only through the profile-string functions.
+#include "rules/Course.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-#include <optional>
 
 struct RecordKey {
     const char* section;
@@ -16,8 +17,8 @@ constexpr RecordKey kQuitRecord{"Tyutai", "Kaisu"};
 constexpr RecordKey kBestNormalRecord{"N_Time", "1st"};
 constexpr RecordKey kBestAnotherRecord{"A_Time", "1st"};
 
-// The best-time record of a course; none for a course other than the two.
-std::optional<RecordKey> BestTimeRecord(const QString& course);
+// The best-time record of a course.
+RecordKey BestTimeRecord(Course course);
 
 struct Records {
     std::int32_t surrenders = 0;

@@ -2,7 +2,7 @@
 
 #include "runtime/Counters.h"
 
-void CountTitleKey(Key key, TitleKeyRuns& runs, QString& course, bool& timeAttack)
+void CountTitleKey(Key key, TitleKeyRuns& runs, Course& course, bool& timeAttack)
 {
     switch (key) {
     case Key::Down:
@@ -25,9 +25,9 @@ void CountTitleKey(Key key, TitleKeyRuns& runs, QString& course, bool& timeAttac
         break;
     }
     if (runs.down == 2)
-        course = "ANOTHER";
+        course = Course::Another;
     if (runs.up == 4)
-        course = "NORMAL";
+        course = Course::Normal;
     if (runs.left == 2)
         timeAttack = true;
     if (runs.left == 4) {

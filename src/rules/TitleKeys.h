@@ -5,6 +5,5 @@
 #include "rules/GameState.h"
 #include "runtime/Input.h"
 
-#include <QString>
 
-void CountTitleKey(Key key, TitleKeyRuns& runs, QString& course, bool& timeAttack);
+void CountTitleKey(Key key, TitleKeyRuns& runs, Course& course, bool& timeAttack);

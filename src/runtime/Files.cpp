@@ -141,15 +141,17 @@ struct ReplacingScope {
     ReplacingScope& operator=(const ReplacingScope&) = delete;
 };
 
+std::string SystemName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 }  // namespace
 
 bool detail::ReplacingNow() { return replacing != 0; }
 void detail::SetEndRequestHandler(void (*handler)()) { endRequestHandler = handler; }
 
-bool ReplaceFile(const std::string& requested, const std::string& bytes)
+bool ReplaceFile(const QString& file, const std::string& bytes)
 {
     // Write through a symbolic link to the file it names, not over the link.
-    const std::string path = WriteTarget(requested);
+    const std::string path = WriteTarget(SystemName(file));
     if (path.empty())
         return false;
     struct stat old {};
@@ -195,15 +197,18 @@ bool ReplaceFile(const std::string& requested, const std::string& bytes)
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes)
+ReadResult ReadWholeFile(const QString& path, std::string& bytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    const std::string name = SystemName(path);
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        struct stat st {};
+        return ::stat(name.c_str(), &st) == 0 ? ReadResult::Unreadable : ReadResult::Missing;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return false;
+        return ReadResult::Unreadable;
     }
     bytes.clear();
     char buf[65536];
@@ -213,14 +218,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
             if (errno == EINTR)
                 continue;
             ::close(fd);
-            return false;
+            return ReadResult::Unreadable;
         }
         if (n == 0)
             break;
         bytes.append(buf, static_cast<size_t>(n));
     }
     ::close(fd);
-    return true;
+    return ReadResult::Read;
 }
 
 bool IsOrdinaryFile(const QString& path)
@@ -231,7 +236,7 @@ bool IsOrdinaryFile(const QString& path)
 
 bool MakePrivateFolder(const QString& path)
 {
-    const QByteArray folder = QFile::encodeName(path);
+    const QByteArray folder = QFile::encodeName(path);  // the system's bytes, walked folder by folder
     for (int slash = folder.indexOf('/', 1); slash > 0; slash = folder.indexOf('/', slash + 1))
         ::mkdir(folder.left(slash).constData(), 0700);
     ::mkdir(folder.constData(), 0700);

@@ -1,5 +1,8 @@
 #pragma once
+// The game's files, named by QString paths like every path of the game; each turns into
+// the system's bytes only at the system call.
 #include <QString>
+
 #include <string>
 
 // Replaces (or creates) a file in one step: the bytes go to a hidden temporary file in the
@@ -8,10 +11,11 @@
 // link and its target is replaced, or made when it is not there yet. An existing file
 // keeps its permissions; a new one gets the usual ones. False when nothing could be
 // written; nothing is changed then.
-bool ReplaceFile(const std::string& requested, const std::string& bytes);
+bool ReplaceFile(const QString& file, const std::string& bytes);
 
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads a whole ordinary file.
+enum class ReadResult { Read, Missing, Unreadable };
+ReadResult ReadWholeFile(const QString& path, std::string& bytes);
 
 // True when an ordinary file (not a folder) is at the path.
 bool IsOrdinaryFile(const QString& path);

@@ -60,6 +60,15 @@ QString FormatNumber(double value, const QString& pattern)
     return negative ? QLatin1Char('-') + body : body;
 }
 
+QString FullWidthDigits(int value)
+{
+    QString text = NumberText(std::int32_t{value});
+    for (QChar& c : text)
+        if (c.isDigit())
+            c = QChar(0xFF10 + c.digitValue());
+    return text;
+}
+
 namespace {
 bool PlainNumber(const QString& t)
 {

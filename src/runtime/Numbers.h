@@ -12,6 +12,9 @@ QString NumberText(float value);  // at most 7 significant digits, no trailing z
 // as in "#####.00": 2.9 gives "2.90", 0.5 gives ".50".
 QString FormatNumber(double value, const QString& pattern);
 
+// A whole number in full-width digits, as Japanese texts write them: 5 gives "５".
+QString FullWidthDigits(int value);
+
 // Strict conversions of a whole text: nothing but the number, otherwise no value.
 std::optional<float> ParseSingle(const QString& text);        // finite values only
 std::optional<std::int32_t> ParseInt32(const QString& text);  // a half goes to the even neighbour

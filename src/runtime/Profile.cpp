@@ -2,12 +2,13 @@
 
 #include "runtime/Files.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -191,7 +192,7 @@ int GetPrivateProfileStringA(const char* section, const char* key, const char* d
     if (!buffer || size <= 0)
         return 0;
     std::string bytes;
-    const bool readable = path && ReadWholeFile(path, bytes);
+    const bool readable = path && ReadWholeFile(QFile::decodeName(path), bytes) == ReadResult::Read;
     const std::vector<Line> lines = readable ? SplitLines(bytes) : std::vector<Line>{};
 
     if (!section) {
@@ -228,12 +229,12 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
 {
     if (!section || !path)
         return false;
+    const QString file = QFile::decodeName(path);  // the C interface's path, as the game's other paths
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        struct stat st {};
-        if (::stat(path, &st) == 0)
-            return false;  // there, but unreadable: never overwrite what we cannot see
-        bytes.clear();
+    switch (ReadWholeFile(file, bytes)) {
+    case ReadResult::Read: break;
+    case ReadResult::Missing: bytes.clear(); break;
+    case ReadResult::Unreadable: return false;  // never overwrite what we cannot see
     }
     std::vector<Line> lines = SplitLines(bytes);
     const Range r = FindSection(lines, section);
@@ -275,5 +276,5 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     std::string out;
     for (const auto& l : lines)
         out += l.text + l.end;
-    return ReplaceFile(path, out);
+    return ReplaceFile(file, out);
 }

@@ -5,6 +5,14 @@
 namespace {
 Services* current = nullptr;
 
+// Holds nothing: every draw asks the installed services.
+class ThroughServices : public RandomSource {
+public:
+    void reseed() override { ReseedRandom(); }
+    float fraction() override { return RandomFraction(); }
+};
+ThroughServices throughServices;
+
 Services& Current()
 {
     if (!current)
@@ -23,6 +31,7 @@ void Pause(int ms) { Current().pause(ms); }
 void ProcessEvents() { Current().processEvents(); }
 void ReseedRandom() { Current().reseedRandom(); }
 float RandomFraction() { return Current().randomFraction(); }
+RandomSource& GameRandom() { return throughServices; }
 void EndProgram()
 {
     Current().endProgram();

@@ -1,6 +1,8 @@
 #pragma once
 // Everything that blocks, is non-deterministic or ends the process goes through one
 // interface, so tests can swap in a fake and play a whole game in milliseconds.
+#include "runtime/Random.h"
+
 #include <QString>
 
 // The kinds of message box the game shows. Each is decoded into buttons and an icon in
@@ -57,6 +59,7 @@ void Pause(int ms);
 void ProcessEvents();
 void ReseedRandom();
 float RandomFraction();
+RandomSource& GameRandom();  // the two above, for the rules
 [[noreturn]] void EndProgram();
 bool AnotherInstanceRunning(const QString& folder);
 QString ProgramFolder();

@@ -74,7 +74,7 @@ void TextFileWriter::writeLine(const QString& line)
     bytes_ += "\r\n";
 }
 
-bool TextFileWriter::close() { return ReplaceFile(QFile::encodeName(path_).toStdString(), bytes_); }
+bool TextFileWriter::close() { return ReplaceFile(path_, bytes_); }
 
 namespace {
 constexpr std::size_t kBufferSize = std::size_t{64} * 1024;

@@ -1,6 +1,8 @@
 #include "windows/CardWindows.h"
 
 #include "rules/GameState.h"
+#include "rules/Panels.h"
+#include "rules/Quiz.h"
 #include "runtime/Services.h"
 #include "windows/Windows.h"
 
@@ -61,7 +63,7 @@ void PanelsCard::openProblem() { panelsWindow->show(); }
 
 QString PanelsCard::pushStartText() const
 {
-    return G.course == "ANOTHER" ? "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）" : "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間20秒）";
+    return PanelsStartText(G.course);
 }
 
 QuizCard::QuizCard()
@@ -70,7 +72,7 @@ QuizCard::QuizCard()
                   {"一発勝負クイズ！", 240, 960, 5175, 375},
                   {"", 600, 1440, 4575, 375},
                   {"分かったら「答える」ボタンを押せ！", 600, 1920, 4575, 375},
-                  {"制限時間 ５秒", 960, 3120, 3855, 375}})
+                  {QuizTimeLimitText(), 960, 3120, 3855, 375}})
 {
 }
 

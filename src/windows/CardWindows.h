@@ -10,7 +10,7 @@
 #include <vector>
 
 struct CardLine {
-    const char* text;
+    QString text;
     int left, top, width, height;  // in the frame
     Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop;
     Color colour = kBlack;

@@ -16,7 +16,7 @@ namespace {
     EndProgram();
 }
 
-void Saved(RecordStatus status)
+void ReportRecordWrite(RecordStatus status)
 {
     if (status == RecordStatus::Missing)
         Abort(".INI Don't Exist", "INIファイルが無くなっています\r\n実行を中断します");
@@ -51,6 +51,6 @@ void LoadRecords()
     }
 }
 
-void SaveRecord(RecordKey key, std::int32_t value) { Saved(WriteRecord(G.recordPath, key, value)); }
+void SaveRecord(RecordKey key, std::int32_t value) { ReportRecordWrite(WriteRecord(G.recordPath, key, value)); }
 
-void SaveRecord(RecordKey key, float value) { Saved(WriteRecord(G.recordPath, key, value)); }
+void SaveRecord(RecordKey key, float value) { ReportRecordWrite(WriteRecord(G.recordPath, key, value)); }

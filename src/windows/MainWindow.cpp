@@ -3,7 +3,6 @@
 #include "rules/Clock.h"
 #include "rules/ExitButtons.h"
 #include "rules/GameState.h"
-#include "rules/Hints.h"
 #include "rules/Records.h"
 #include "rules/Stages.h"
 #include "runtime/Counters.h"
@@ -53,7 +52,7 @@ MainWindow::MainWindow() : Window("mainWindow")
     setTabOrder({noButton, exitButtons[0], exitButtons[1], surrenderButton, problemButton, yesButton, switchButton});
 
     fileMenu->setTitle("ﾌｧｲﾙ(&F)");
-    exitItem->setText("終了(&X)");
+    closeItem->setText("終了(&X)");
     helpMenu->setTitle("ﾍﾙﾌﾟ(&H)");
     surrenderItem->setText("降参(&C)");
     versionItem->setText("ﾊﾞｰｼﾞｮﾝ情報(&V)");
@@ -69,8 +68,8 @@ MainWindow::MainWindow() : Window("mainWindow")
     problemButton->onClick([this] { onProblemClicked(); });
     // the switch answers only a mouse press: Space or Enter on it does nothing
     switchButton->onPress([this](MouseButton b, Modifiers keys) { onSwitchPressed(b, keys); });
-    exitItem->onChoose([this] { onExitChosen(); });
-    surrenderItem->onChoose([this] { surrender(); });
+    closeItem->onChoose([this] { onCloseChosen(); });
+    surrenderItem->onChoose([this] { surrenderIfConfirmed(); });
     lockItem->onChoose([this] { onLockChosen(); });
     attackItem->onChoose([this] { onAttackChosen(); });
     versionItem->onChoose([this] { onVersionChosen(); });
@@ -83,9 +82,8 @@ void MainWindow::onLoad()
     G.exitScores = {0, 0};
     G.titleKeys = {};
     G.stage = Stage::kOpening;
-    const bool another = G.course == "ANOTHER";
-    courseLabel->setText(another ? "ANOTHER" : "NORMAL");
-    G.bestTime = another ? G.bestTimeAnother : G.bestTimeNormal;
+    courseLabel->setText(CourseLabel(G.course));
+    G.bestTime = G.course == Course::Another ? G.bestTimeAnother : G.bestTimeNormal;
     centerOnScreen(5200, 4000);
     setBackColor(kTeal);
     for (Button* b : {exitButtons[0], exitButtons[1], surrenderButton, problemButton, yesButton, noButton, switchButton})
@@ -158,19 +156,19 @@ void MainWindow::onExitClicked(int button)
     surrenderItem->setVisible(press.surrenderOffered);
     helpSeparator->setVisible(press.surrenderOffered);
     surrenderButton->setEnabled(press.surrenderOffered);
-    switch (press.problem) {
-    case ProblemOffer::Revealed:
+    switch (press.problemButton) {
+    case ProblemButtonOffer::Revealed:
         problemButton->setVisible(true);
         problemButton->setEnabled(false);
         blankMenu->setVisible(true);
         lockItem->setVisible(true);
         attackItem->setVisible(false);
         break;
-    case ProblemOffer::Withdrawn:
+    case ProblemButtonOffer::Withdrawn:
         problemButton->setVisible(false);
         blankMenu->setVisible(false);
         break;
-    case ProblemOffer::Locked:
+    case ProblemButtonOffer::KeptAfterLock:
         blankMenu->setVisible(false);
         break;
     }
@@ -179,7 +177,7 @@ void MainWindow::onExitClicked(int button)
 
 void MainWindow::jumpExits()
 {
-    const ExitJump jump = JumpExits();
+    const ExitJump jump = JumpExits(GameRandom());
     for (size_t i = 0; i < exitButtons.size(); ++i)
         exitButtons[i]->moveTo(jump.places[i].left, jump.places[i].top);
     // after Lock, buttons that meet offer Attack
@@ -203,44 +201,41 @@ void MainWindow::onAttackChosen() { problemButton->setEnabled(true); }
 
 void MainWindow::onProblemClicked()
 {
-    switch (ProblemStepFor(G.stage)) {
-    case ProblemStep::PanelsCard:
+    switch (ProblemButtonAt(G.stage)) {
+    case ProblemButtonAction::OpenPanels:
         hide();
         blankMenu->setVisible(false);
         panelsCard->show();
-        G.stage = Stage::kPanels;
+        G.stage = Stage::kPanelsOpen;
         break;
-    case ProblemStep::QuizCard:
-        G.stage = Stage::kQuiz;
+    case ProblemButtonAction::OpenQuiz:
+        G.stage = Stage::kQuizOpen;
         hide();
         quizCard->show();
         break;
-    case ProblemStep::Stopwatch:
-        G.stage = Stage::kStopwatch;
+    case ProblemButtonAction::OpenStopwatch:
+        G.stage = Stage::kStopwatchOpen;
         hide();
         stopwatchWindow->show();
         break;
-    case ProblemStep::NotYet:
+    case ProblemButtonAction::NotYet:
         ShowMessage("ふふふ", "そう簡単には終了できないのでした");
         break;
-    case ProblemStep::Ending:
+    case ProblemButtonAction::StartEnding:
         G.endTime = ClockSeconds();
         congratulate();
-    case ProblemStep::Nothing:
+    case ProblemButtonAction::Nothing:
         break;
     }
 }
 
 void MainWindow::onSurrenderClicked()
 {
-    if (G.stage >= Stage::kLastStage) {
-        const QString riddle = RiddleFor(G.course);
-        if (!riddle.isEmpty()) {
-            ShowMessage("This Word Means・・・", riddle);
-            G.stage = Stage::kRiddleShown;
-        }
+    if (const StageRow* row = StageRowOf(G.stage); row && row->asksRiddle) {
+        ShowMessage("This Word Means・・・", RiddleFor(G.course));
+        G.stage = Stage::kRiddleShown;
     }
-    surrender();
+    surrenderIfConfirmed();
 }
 
 void MainWindow::onSwitchPressed(MouseButton button, Modifiers keys)
@@ -267,6 +262,6 @@ bool MainWindow::mayClose(CloseReason reason)
     return false;
 }
 
-void MainWindow::onExitChosen() { close(); }
+void MainWindow::onCloseChosen() { close(); }
 
 void MainWindow::onVersionChosen() { versionWindow->show(); }

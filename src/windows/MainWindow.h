@@ -17,9 +17,9 @@ public:
     Button* switchButton = new Button(this);     // "ｽｲｯﾁ(謎)": the last trick
     Button* yesButton = new Button(this);        // "はい": quit at the opening
     Button* noButton = new Button(this);         // "いいえ": play
-    Button* problemButton = new Button(this);    // "問題１", "問題２", "問題３", "終了"
+    Button* problemButton = new Button(this);    // "問題１", "問題２", "問題３", and "終了" at the last trick
     Button* surrenderButton = new Button(this);  // "降参"
-    std::array<Button*, 2> exitButtons{{new Button(this), new Button(this)}};  // "おわり" (+2), "終了" (+3)
+    std::array<Button*, 2> exitButtons{{new Button(this), new Button(this)}};  // jumping: "おわり" (+2), "終了" (+3)
     Label* bestTimeLabel = new Label(this);
     Label* timeAttackLabel = new Label(this);
     Label* courseLabel = new Label(this);
@@ -27,7 +27,7 @@ public:
     Label* lowerLine = new Label(this);
 
     MenuTitle* fileMenu = new MenuTitle(this);  // "ﾌｧｲﾙ(&F)"
-    MenuItem* exitItem = new MenuItem(fileMenu);
+    MenuItem* closeItem = new MenuItem(fileMenu);  // "終了(&X)", which the window refuses during play
     MenuTitle* helpMenu = new MenuTitle(this);  // "ﾍﾙﾌﾟ(&H)"
     MenuItem* surrenderItem = new MenuItem(helpMenu);
     QAction* helpSeparator = helpMenu->addSeparator();
@@ -44,19 +44,22 @@ public:
     void onSwitchPressed(MouseButton button, Modifiers keys);
     void mousePressed(MouseButton button, Modifiers keys) override;
     bool mayClose(CloseReason reason) override;
-    void onExitChosen();
+    void onCloseChosen();
     void onLockChosen();
     void onAttackChosen();
     void onVersionChosen();
 
     // Asks, then shows how far the player got with a hint, counts the surrender and ends
     // the program. Returns only when the player declines.
-    void surrender();
-    // Called by the puzzle windows once their problem is solved: the puzzle window closes
-    // and the main window comes back with the next problem.
-    void advanceToProblem2();
-    void advanceToProblem3();
-    void advanceToLastStage();
+    void surrenderIfConfirmed();
+    // Called by the puzzle windows once the player solved them: the puzzle window closes
+    // and the main window comes back, in a colour of its own, with the next step.
+    void onPanelsSolved();
+    void onQuizSolved();
+    void onStopwatchSolved();
+    static constexpr Color kColourAfterPanels = Rgb(113, 62, 73);
+    static constexpr Color kColourAfterQuiz = Rgb(13, 24, 115);
+    static constexpr Color kColourAtLastTrick = Rgb(86, 124, 51);
 
 protected:
     void onLoad() override;

@@ -105,8 +105,7 @@ void MainWindow::showResults()
             showResult(NewBestTimeLine(G.bestTime, clearTime));
             showScreen();
             G.bestTime = clearTime;
-            if (const auto record = BestTimeRecord(G.course))
-                SaveRecord(*record, G.bestTime);
+            SaveRecord(BestTimeRecord(G.course), G.bestTime);
         }
     }
 

@@ -3,15 +3,15 @@
 #include "windows/MainWindow.h"
 
 #include "rules/GameState.h"
-#include "rules/Hints.h"
 #include "rules/Records.h"
+#include "rules/Stages.h"
 #include "runtime/Counters.h"
 #include "runtime/Numbers.h"
 #include "runtime/Services.h"
 #include "windows/GameFiles.h"
 #include "windows/Windows.h"
 
-void MainWindow::surrender()
+void MainWindow::surrenderIfConfirmed()
 {
     if (ShowMessage("降参？", "本当に降参しちゃうの？", MessageKind::YesNoQuestion) != Answer::Yes)
         return;
@@ -63,13 +63,13 @@ void MainWindow::advance(std::int16_t stage, Color back, WindowSlotBase& solvedP
     problemButton->setText(problem);
 }
 
-void MainWindow::advanceToProblem2() { advance(Stage::kProblem2, Rgb(113, 62, 73), panelsWindow, "問題２"); }
+void MainWindow::onPanelsSolved() { advance(Stage::kPanelsSolved, kColourAfterPanels, panelsWindow, "問題２"); }
 
-void MainWindow::advanceToProblem3() { advance(Stage::kProblem3, Rgb(13, 24, 115), quizWindow, "問題３"); }
+void MainWindow::onQuizSolved() { advance(Stage::kQuizSolved, kColourAfterQuiz, quizWindow, "問題３"); }
 
-void MainWindow::advanceToLastStage()
+void MainWindow::onStopwatchSolved()
 {
-    advance(Stage::kLastStage, Rgb(86, 124, 51), stopwatchWindow, "終了");
+    advance(Stage::kLastTrick, kColourAtLastTrick, stopwatchWindow, "終了");
     problemButton->setEnabled(false);
     switchButton->setVisible(true);
     switchButton->setEnabled(true);

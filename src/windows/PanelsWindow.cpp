@@ -50,17 +50,17 @@ void PanelsWindow::onPanelClicked(int panel)
 void PanelsWindow::onStartClicked()
 {
     // the scramble does not look at STOP: it stays as it was, even on an all-red scramble
-    board_ = Scramble();
+    board_ = Scramble(GameRandom());
     showBoard(board_);
     startButton->setEnabled(false);
-    timeLimit->start(G.course == "ANOTHER" ? 10000 : 20000);
+    timeLimit->start(PanelsTimeLimitSeconds(G.course) * 1000);
 }
 
 void PanelsWindow::onStopClicked()
 {
     timeLimit->stop();
     ShowMessage("GOOD!", "よろしい。次に行こうか", MessageKind::Information);
-    mainWindow->advanceToProblem2();
+    mainWindow->onPanelsSolved();
 }
 
 void PanelsWindow::onTimeUp()

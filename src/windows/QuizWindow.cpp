@@ -49,12 +49,12 @@ void QuizWindow::onStartClicked()
     startButton->setVisible(false);
     CheckQuizFile();
     drawQuestion();
-    timeLimit->start(5000);
+    timeLimit->start(kQuizTimeLimitSeconds * 1000);
 }
 
 void QuizWindow::drawQuestion()
 {
-    const QuizDraw draw = DrawQuizLine(G.quizPath, DrawQuizTarget());
+    const QuizDraw draw = DrawQuizLine(G.quizPath, DrawQuizTarget(GameRandom()));
     G.quizLine = draw.line;
     if (!draw.ok) {
         ShowMessage("Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop);
@@ -77,7 +77,7 @@ void QuizWindow::onAnswerClicked()
                                        " \u3000  英数字は半角で");
         if (answer == G.quizAnswer) {
             ShowMessage("GOOD!", "ＯＫ。次へ進め", MessageKind::Information);
-            mainWindow->advanceToProblem3();
+            mainWindow->onQuizSolved();
         } else {
             ShowMessage("Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning);
             startAgain();
@@ -88,7 +88,7 @@ void QuizWindow::onAnswerClicked()
     }
 }
 
-void QuizWindow::onSurrenderClicked() { mainWindow->surrender(); }
+void QuizWindow::onSurrenderClicked() { mainWindow->surrenderIfConfirmed(); }
 
 void QuizWindow::onTimeUp()
 {

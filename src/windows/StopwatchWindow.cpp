@@ -7,8 +7,6 @@
 #include "windows/Windows.h"
 
 namespace {
-constexpr int kTimeLimitMs = 10000;
-
 Color VerdictColour(StopVerdict verdict)
 {
     switch (verdict) {
@@ -61,7 +59,7 @@ StopwatchWindow::StopwatchWindow() : Window("stopwatchWindow")
 void StopwatchWindow::onLoad()
 {
     centerOnScreen(6285, 3735);
-    boundsLabel->setText(G.course == "ANOTHER" ? "STARTボタンを押してから 2.90秒～3.00秒" : "STARTボタンを押してから 2.80秒～3.00秒");
+    boundsLabel->setText(StopBoundsText(G.course));
     stopButton->setEnabled(false);
     timeLabel->setVisible(false);
     goButton->setVisible(false);
@@ -72,7 +70,7 @@ void StopwatchWindow::onStartClicked()
     stopButton->setEnabled(true);
     surrenderButton->setEnabled(false);
     stopButton->setFocus();
-    timeLimit->start(kTimeLimitMs);
+    timeLimit->start(kStopwatchTimeLimitSeconds * 1000);
     startButton->setEnabled(false);
     timeLabel->setVisible(false);
     G.stopwatchStart = ClockSeconds();
@@ -99,12 +97,12 @@ void StopwatchWindow::onStopClicked()
     }
 }
 
-void StopwatchWindow::onSurrenderClicked() { mainWindow->surrender(); }
+void StopwatchWindow::onSurrenderClicked() { mainWindow->surrenderIfConfirmed(); }
 
 void StopwatchWindow::onGoClicked()
 {
-    if (G.course != "ANOTHER") {
-        mainWindow->advanceToLastStage();
+    if (G.course == Course::Normal) {
+        mainWindow->onStopwatchSolved();
         return;
     }
     Pause(500);
@@ -119,14 +117,14 @@ void StopwatchWindow::onTimeUp()
 {
     // stopped first: the message box below must not be followed by a second advance
     timeLimit->stop();
-    if (G.course == "ANOTHER") {
+    if (G.course == Course::Another) {
         ShowMessage("OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning);
-        mainWindow->advanceToLastStage();
+        mainWindow->onStopwatchSolved();
         return;
     }
     readyAgain();
     surrenderButton->setEnabled(true);
-    ShowMessage("時間切れ", "10秒もたってしまいました", MessageKind::Warning);
+    ShowMessage("時間切れ", StopwatchTimeUpText(), MessageKind::Warning);
 }
 
 void StopwatchWindow::giveUp()

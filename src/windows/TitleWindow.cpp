@@ -44,7 +44,7 @@ void TitleWindow::onLoad()
 {
     centerOnScreen(3855, 1680);
     versionLabel->setText("Ver " + G.versionText);
-    G.course = "NORMAL";
+    G.course = Course::Normal;
 }
 
 void TitleWindow::startHandOver() { handOverTimer->start(2000); }

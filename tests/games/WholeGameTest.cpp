@@ -2,6 +2,8 @@
 // handlers with the fake services.
 #include "GameTest.h"
 
+#include "rules/Stages.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -22,31 +24,42 @@ protected:
         fake.onPause = [this](int) { captions.push_back(mainWindow.isLoaded() ? mainWindow->windowTitle() : "(none)"); };
     }
 
-    // Each step plays on from where the last one left off.
-    void title(std::initializer_list<Qt::Key> keys = {})
+    // The title window, with the keys that choose the course and time attack, then its
+    // hand-over to the main window.
+    void title(Course course = Course::Normal, bool timeAttack = false)
     {
+        std::vector<Qt::Key> keys;
+        if (course == Course::Another)
+            keys = {Qt::Key_Down, Qt::Key_Down};
+        if (timeAttack)
+            keys.insert(keys.end(), {Qt::Key_Left, Qt::Key_Left});
         StartGame();
         for (Qt::Key k : keys)
             QTest::keyClick(&*titleWindow, k);
         RunAsHandler([] { titleWindow->onHandOver(); });
     }
-    void opening()
+
+    // The road through a run, step by step: each plays on from where the last one left
+    // the game, at the stage named in its comment.
+    void opening()  // 10
     {
         EXPECT_EQ(RunningTimerCount(), 0);  // waiting for the player costs nothing
         mainWindow->onNoClicked();
         const MainWindow& w = *mainWindow;  // the run: exits and 降参, which is not pressable yet
-        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.problemButton, w.yesButton, w.noButton}) +
-                      Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}),
-                  "111000" "00000");
-        EXPECT_TRUE(w.windowTitle() == "ぬるぴか" && !w.surrenderButton->isEnabled() && w.fileMenu->isVisible() && w.helpMenu->isVisible());
+        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.problemButton, w.yesButton, w.noButton}), "111000");
+        EXPECT_EQ(Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}), "00000");
+        EXPECT_EQ(w.windowTitle(), "ぬるぴか");
+        EXPECT_FALSE(w.surrenderButton->isEnabled());
+        EXPECT_TRUE(w.fileMenu->isVisible());
+        EXPECT_TRUE(w.helpMenu->isVisible());
     }
-    void exitButtonsToLock()
+    void firstExitPress() { mainWindow->onExitClicked(1); }  // 11: 0 and 3 offer the surrender
+    void exitButtonsLevel()  // 12: 6 and 6
     {
-        for (int b : {0, 0, 0, 1, 1})  // 6 and 6
+        for (int b : {1, 0, 0, 0})
             mainWindow->onExitClicked(b);
-        ASSERT_EQ(G.stage, 12);
-        mainWindow->onLockChosen();
     }
+    void lock() { mainWindow->onLockChosen(); }  // 13
     void exitButtonsMeet()
     {
         fake.scriptDigits("1000" "2000" "1100" "2500");
@@ -54,42 +67,40 @@ protected:
         ASSERT_TRUE(mainWindow->attackItem->isVisible());
         mainWindow->onAttackChosen();
     }
-    void openNinePanels()
+    void openNinePanels()  // 15
     {
         mainWindow->onProblemClicked();
         EXPECT_EQ(RunningTimerCount(), 1);  // the card's five seconds
         RunAsHandler([] { panelsCard->onTimeUp(); });
         EXPECT_EQ(RunningTimerCount(), 0);  // nothing runs before START
     }
-    void solveNinePanels()
+    void solveNinePanels()  // 20
     {
         fake.scriptDigits("000000000");
         panelsWindow->onStartClicked();
         for (int n : {1, 3, 7, 9, 5})
             panelsWindow->onPanelClicked(n);
         RunAsHandler([] { panelsWindow->onStopClicked(); });
-        ASSERT_EQ(G.stage, 20);
-        expectAdvanced(panelsWindow, Rgb(113, 62, 73), "問題２");
+        expectAdvanced(panelsWindow, MainWindow::kColourAfterPanels, "問題２");
     }
-    void openQuiz()
+    void openQuiz()  // 21
     {
         mainWindow->onProblemClicked();
         RunAsHandler([] { quizCard->onTimeUp(); });
-        fake.fractions = {0.015f};  // draws the first question
+        fake.random.fractions = {0.015f};  // draws the first question
         quizWindow->onStartClicked();
     }
-    void answerQuiz()
+    void answerQuiz()  // 30
     {
         fake.onAskText = [](const QString&) { return QString("東京"); };
         RunAsHandler([] { quizWindow->onAnswerClicked(); });
-        ASSERT_EQ(G.stage, 30);
-        expectAdvanced(quizWindow, Rgb(13, 24, 115), "問題３");
+        expectAdvanced(quizWindow, MainWindow::kColourAfterQuiz, "問題３");
     }
-    void solveStopwatch()
+    void openStopwatch() { mainWindow->onProblemClicked(); }  // 31
+    void solveStopwatch()  // 40
     {
-        mainWindow->onProblemClicked();
         stopwatchWindow->onStartClicked();
-        if (G.course == "ANOTHER") {
+        if (G.course == Course::Another) {
             fake.now += 10.0f;  // ten seconds without STOP
             RunAsHandler([] { stopwatchWindow->onTimeUp(); });
         } else {
@@ -97,43 +108,88 @@ protected:
             stopwatchWindow->onStopClicked();
             RunAsHandler([] { stopwatchWindow->onGoClicked(); });
         }
-        ASSERT_EQ(G.stage, 40);
-        expectAdvanced(stopwatchWindow, Rgb(86, 124, 51), "終了");
+        expectAdvanced(stopwatchWindow, MainWindow::kColourAtLastTrick, "終了");
     }
-    // The puzzle window has gone (closed, not hidden) and the main window is back in the
-    // colour of the stage, without exits, with 降参 offered and the problem button naming
-    // the next step; at the last stage it is not pressable and the switch is offered.
-    void expectAdvanced(const WindowSlotBase& puzzle, Color colour, const char* problem)
+    void lastTrick()  // 44
     {
-        const MainWindow& w = *mainWindow;
-        const bool last = G.stage == 40;
-        EXPECT_FALSE(puzzle.isLoaded());
-        EXPECT_TRUE(w.isVisible() && w.backColor() == colour && w.windowTitle() == "ぬるぴか" && w.problemButton->text() == problem);
-        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.switchButton}), last ? "0011" : "0010");
-        EXPECT_EQ(Enabled({w.surrenderButton, w.problemButton, w.switchButton}), last ? "101" : "111");
-    }
-    void lastTrick()
-    {
-        if (G.course == "ANOTHER") {
+        if (G.course == Course::Another) {
             mainWindow->mousePressed(MouseButton::Left, ShiftKey | CtrlKey | AltKey);
             mainWindow->onSwitchPressed(MouseButton::Left, NoModifier);
         } else {
             mainWindow->onSwitchPressed(MouseButton::Left, ShiftKey | AltKey);
         }
-        ASSERT_EQ(G.stage, 44);
+        ASSERT_EQ(G.stage, Stage::kSolved);
+    }
+    // The puzzle window has gone (closed, not hidden) and the main window is back in the
+    // colour of the stage, without exits, with 降参 offered and the problem button naming
+    // the next step; at the last trick it is not pressable and the switch is offered.
+    void expectAdvanced(const WindowSlotBase& puzzle, Color colour, const char* problem)
+    {
+        const MainWindow& w = *mainWindow;
+        const bool last = G.stage == Stage::kLastTrick;
+        EXPECT_FALSE(puzzle.isLoaded());
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.backColor(), colour);
+        EXPECT_EQ(w.windowTitle(), "ぬるぴか");
+        EXPECT_EQ(w.problemButton->text(), problem);
+        EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.switchButton}), last ? "0011" : "0010");
+        EXPECT_EQ(Enabled({w.surrenderButton, w.problemButton, w.switchButton}), last ? "101" : "111");
+    }
+    // Plays on to the stage, the way a player gets there; false when no player can.
+    bool playTo(std::int16_t stage)
+    {
+        const bool another = G.course == Course::Another;
+        if (stage == Stage::kOpening || (stage == Stage::kWindowClicked && !another))
+            return false;  // no surrender is offered at the opening; only ANOTHER clicks the window
+        opening();
+        firstExitPress();
+        if (stage >= Stage::kProblemButtonShown)
+            exitButtonsLevel();
+        if (stage >= Stage::kLocked)
+            lock();
+        if (stage >= Stage::kPanelsOpen) {
+            exitButtonsMeet();
+            openNinePanels();
+        }
+        if (stage == Stage::kPanelsOpen)  // the time runs out and the player is back on the main window
+            RunAsHandler([] { panelsWindow->onTimeUp(); });
+        if (stage >= Stage::kPanelsSolved)
+            solveNinePanels();
+        if (stage >= Stage::kQuizOpen)
+            openQuiz();
+        if (stage >= Stage::kQuizSolved)
+            answerQuiz();
+        if (stage >= Stage::kStopwatchOpen)
+            openStopwatch();
+        if (stage >= Stage::kLastTrick)
+            solveStopwatch();
+        if (stage == Stage::kRiddleShown || stage == Stage::kWrongTry)
+            mainWindow->onSurrenderClicked();  // the riddle, and the surrender declined
+        if (stage == Stage::kWrongTry)
+            mainWindow->onSwitchPressed(MouseButton::Left, NoModifier);
+        if (stage == Stage::kWindowClicked)
+            mainWindow->mousePressed(MouseButton::Left, ShiftKey | CtrlKey | AltKey);
+        if (stage == Stage::kSolved)
+            lastTrick();
+        return true;
+    }
+    // The way to surrender there: the main window's button before 降参(&C) is offered,
+    // the puzzle's own button while one is open, the menu otherwise.
+    static void surrenderAt(std::int16_t stage)
+    {
+        if (stage < Stage::kLocked)
+            mainWindow->onSurrenderClicked();
+        else if (stage == Stage::kQuizOpen)
+            quizWindow->onSurrenderClicked();
+        else if (stage == Stage::kStopwatchOpen)
+            stopwatchWindow->onSurrenderClicked();
+        else
+            mainWindow->surrenderIfConfirmed();
     }
     void playToTheEnd()
     {
-        opening();
-        exitButtonsToLock();
-        exitButtonsMeet();
-        openNinePanels();
-        solveNinePanels();
-        openQuiz();
-        answerQuiz();
-        solveStopwatch();
-        lastTrick();
-        fake.now += 60.0f;  // the player takes a minute over the last stage
+        ASSERT_TRUE(playTo(Stage::kSolved));
+        fake.now += 60.0f;  // the player takes a minute over the last trick
         EXPECT_TRUE(Ends([] { mainWindow->onProblemClicked(); }));
     }
 
@@ -146,10 +202,15 @@ TEST_F(WholeGame, NormalWithoutTimeAttack)
 {
     title();
     const MainWindow& w = *mainWindow;  // the opening question, after the pause, with the focus on "いいえ"
-    EXPECT_EQ(w.windowTitle() + w.upperLine->text() + w.lowerLine->text() + w.courseLabel->text(), "Welcome to ぬるぴかやめるなら今のうちよやめとく？NORMAL");
+    EXPECT_EQ(w.windowTitle(), "Welcome to ぬるぴか");
+    EXPECT_EQ(w.upperLine->text(), "やめるなら今のうちよ");
+    EXPECT_EQ(w.lowerLine->text(), "やめとく？");
+    EXPECT_EQ(w.courseLabel->text(), "NORMAL");
     EXPECT_EQ(Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}), "11100");
     EXPECT_EQ(Shown({w.yesButton, w.noButton, w.problemButton, w.surrenderButton, w.exitButtons[0]}), "11000");
-    EXPECT_TRUE(w.upperLine->textColor() == kCyan && w.focusWidget() == w.noButton && !w.blankMenu->isVisible());
+    EXPECT_EQ(w.upperLine->textColor(), kCyan);
+    EXPECT_EQ(w.focusWidget(), w.noButton);
+    EXPECT_FALSE(w.blankMenu->isVisible());
     fake.onBox = [&](const Box& box) { fake.now += box.text.startsWith("そうこなくっちゃね") ? 7.0f : 0.0f; };  // read for 7 s
     playToTheEnd();
     EXPECT_EQ(G.startTime, 36008.0f);  // 10:00:00, the 1 s pause, then the box
@@ -178,15 +239,18 @@ protected:
                            .arg(w.lowerLine->pointSize());
             // the whole result line is readable: as wide as it needs, up to the window's width,
             // tall enough for what wraps, centred, and below the upper line
-            const QWidget* lower = w.lowerLine;
+            const QLabel* lower = w.lowerLine;
             const int width = w.clientArea()->width();
-            EXPECT_TRUE(lower->x() >= 0 && lower->x() + lower->width() <= width);
+            EXPECT_GE(lower->x(), 0);
+            EXPECT_LE(lower->x() + lower->width(), width);
             EXPECT_LE(std::abs(lower->x() + lower->width() / 2 - width / 2), 1);
-            EXPECT_GE(lower->width(), std::min(lower->fontMetrics().horizontalAdvance(w.lowerLine->text()), width));
-            EXPECT_GE(lower->height(), static_cast<const QLabel*>(lower)->heightForWidth(lower->width()));
+            EXPECT_GE(lower->width(), std::min(lower->fontMetrics().horizontalAdvance(lower->text()), width));
+            EXPECT_GE(lower->height(), lower->heightForWidth(lower->width()));
             EXPECT_GE(lower->y(), w.upperLine->geometry().bottom());
             EXPECT_EQ(Shown({w.problemButton, w.surrenderButton, w.switchButton}), "000");
-            EXPECT_FALSE(w.fileMenu->isVisible() || w.helpMenu->isVisible() || w.blankMenu->isVisible());
+            EXPECT_FALSE(w.fileMenu->isVisible());
+            EXPECT_FALSE(w.helpMenu->isVisible());
+            EXPECT_FALSE(w.blankMenu->isVisible());
         };
     }
     QStringList screens;
@@ -195,11 +259,13 @@ protected:
 TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsTheCounts)
 {
     writeFile("NP2.INI", RecordFile(16, 3, "50", "9999"));
-    title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
-    EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
+    title(Course::Another, true);
+    EXPECT_EQ(G.course, Course::Another);
+    EXPECT_TRUE(G.timeAttack);
     EXPECT_EQ(mainWindow->bestTimeLabel->text(), "BEST TIME 9999 秒");  // the course's own
+    EXPECT_TRUE(mainWindow->timeAttackLabel->isVisible());
+    EXPECT_TRUE(mainWindow->bestTimeLabel->isVisible());
     fake.onBox = [this](const Box& box) { fake.now += box == kQuizOk ? 53.45f : 0.0f; };  // a long look at the quiz's "GOOD!"
-    EXPECT_TRUE(mainWindow->timeAttackLabel->isVisible() && mainWindow->bestTimeLabel->isVisible());
     fake.eventRounds = 0;
     playToTheEnd();
     EXPECT_EQ(fake.boxes, (std::vector<Box>{kWelcome1, kWelcome2, {"ぬるぴか TIME ATTACK", "これを押したらタイムアタック開始です"},
@@ -220,7 +286,7 @@ TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsThe
 TEST_F(Ending, AnEqualTimeIsNoRecord)
 {
     writeFile("NP2.INI", RecordFile(0, 0, "9999", "70"));
-    title({Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
+    title(Course::Another, true);
     playToTheEnd();
     EXPECT_EQ(screens.mid(6), (QStringList{"結果発表|クリア所要時間は|70 秒|blue 28", "結果発表|-|お・わ・り|blue 28"}));
     EXPECT_NE(readFile("NP2.INI").find("[A_Time]\r\n1st = 70"), std::string::npos);
@@ -238,106 +304,60 @@ TEST_F(WholeGame, QuittingAtTheOpeningCountsAcrossStarts)
     EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=3"));
 }
 
-// ---- a surrender at every stage the player can reach, one run each
+// ---- a surrender at every stage of the table the player can reach, on each course
 
+namespace {
 struct SurrenderAt {
-    int stage;
-    const char* course;
-    const char* rate;
-    const char* hints;  // the upper line, and the lower one after a "/" when the hint sets it
+    std::int16_t stage;
+    Course course;
 };
+void PrintTo(const SurrenderAt& s, std::ostream* os) { *os << "stage " << s.stage << " " << CourseLabel(s.course).toStdString(); }
 
-void PrintTo(const SurrenderAt& s, std::ostream* os) { *os << "stage " << s.stage << " " << s.course; }
+std::vector<SurrenderAt> EveryStageOnEachCourse()
+{
+    std::vector<SurrenderAt> all;
+    for (const StageRow& row : StageTable())
+        for (Course course : {Course::Normal, Course::Another})
+            all.push_back({row.number, course});
+    return all;
+}
+}  // namespace
 
 class SurrenderEverywhere : public WholeGame, public ::testing::WithParamInterface<SurrenderAt> {};
 
-TEST_P(SurrenderEverywhere, ShowsTheHintCountsAndEnds)
+TEST_P(SurrenderEverywhere, ShowsTheStagesHintCountsAndEnds)
 {
     const SurrenderAt& s = GetParam();
     writeFile("NP2.INI", RecordFile(9));  // the count goes on from the record file
-    if (std::string(s.course) == "ANOTHER")
-        title({Qt::Key_Down, Qt::Key_Down});
-    else
-        title();
-    opening();
-    std::function<void()> surrender = [] { mainWindow->onSurrenderClicked(); };
-    mainWindow->onExitClicked(1);  // 0 and 3: the surrender button is offered
-    if (s.stage > 11) {
-        for (int b : {1, 0, 0, 0})  // 6 and 6
-            mainWindow->onExitClicked(b);
-    }
-    if (s.stage > 12) {
-        mainWindow->onLockChosen();
-        surrender = [] { mainWindow->surrender(); };  // 降参(&C)
-    }
-    if (s.stage > 13) {
-        exitButtonsMeet();
-        openNinePanels();
-        if (s.stage == 15)  // the time runs out and the player is back on the main window
-            RunAsHandler([] { panelsWindow->onTimeUp(); });
-        else
-            solveNinePanels();
-    }
-    if (s.stage > 20) {
-        openQuiz();
-        surrender = [] { quizWindow->onSurrenderClicked(); };
-    }
-    if (s.stage > 21)
-        answerQuiz();
-    if (s.stage > 30) {
-        mainWindow->onProblemClicked();
-        surrender = [] { stopwatchWindow->onSurrenderClicked(); };
-    }
-    if (s.stage > 31) {
-        solveStopwatch();
-        surrender = [] { mainWindow->surrender(); };
-    }
-    if (s.stage == 41)
-        surrender = [] { mainWindow->onSurrenderClicked(); };  // the riddle first
-    if (s.stage == 42) {
-        mainWindow->onSurrenderClicked();  // the riddle, and the surrender declined
-        mainWindow->onSwitchPressed(MouseButton::Left, NoModifier);
-    }
-    if (s.stage == 43)
-        mainWindow->mousePressed(MouseButton::Left, ShiftKey | CtrlKey | AltKey);
-    if (s.stage == 44)
-        lastTrick();
-    ASSERT_EQ(G.stage, s.stage == 41 ? 40 : s.stage);
+    title(s.course);
+    if (!playTo(s.stage))
+        GTEST_SKIP() << "no player gets to surrender there";
+    ASSERT_EQ(G.stage, s.stage);
 
+    const Hint hint = *HintFor(s.stage, s.course);
     captions.clear();
     fake.onPause = [&](int) {
         const MainWindow& w = *mainWindow;
         captions.push_back(w.windowTitle());
-        EXPECT_EQ(w.upperLine->text() + (w.lowerLine->isVisible() ? "/" + w.lowerLine->text() : ""), s.hints);
+        EXPECT_EQ(w.upperLine->text(), hint.upperLine);
         EXPECT_EQ(w.upperLine->textColor(), kCyan);
-        EXPECT_TRUE(w.isVisible() && !w.takesInput());
+        EXPECT_EQ(w.lowerLine->isVisible() ? w.lowerLine->text() : "", hint.lowerLine);  // or left hidden
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(w.takesInput());
         EXPECT_FALSE(quizWindow.isLoaded() && quizWindow->isVisible());
         EXPECT_FALSE(stopwatchWindow.isLoaded() && stopwatchWindow->isVisible());
         EXPECT_EQ(RunningTimerCount(), 0);
     };
     fake.boxes.clear();
     fake.answers = {Answer::Yes};
-    EXPECT_TRUE(Ends(surrender));
-    EXPECT_EQ(captions, std::vector<QString>{s.rate});
+    EXPECT_TRUE(Ends([&] { surrenderAt(s.stage); }));
+    EXPECT_EQ(captions, std::vector<QString>{hint.clearRate});
     EXPECT_EQ(fake.boxes.back(), (Box{"仕方ないなぁ", "ただいまの降参回数は 10 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
                                       MessageKind::Information}));
     EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(9), "Kaisu = 9", "Kaisu=10"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WholeGame, SurrenderEverywhere,
-    ::testing::Values(SurrenderAt{11, "NORMAL", "ｸﾘｱ度 0%", "二つの終了ボタンの関係は・・・？"},
-                      SurrenderAt{12, "NORMAL", "ｸﾘｱ度 10%", "問題１ボタンが消えないように・・・"},
-                      SurrenderAt{13, "NORMAL", "ｸﾘｱ度 15%", "問題１ボタンが押せるように/なるためには、運も・・・"},
-                      SurrenderAt{15, "NORMAL", "ｸﾘｱ度 20%", "こればっかりは自力で/やってくださいな(汗)"},
-                      SurrenderAt{20, "NORMAL", "ｸﾘｱ度 20%", "問題２ボタンを押せ"},
-                      SurrenderAt{21, "NORMAL", "ｸﾘｱ度 ??%", "簡単な問題もあるよ"},
-                      SurrenderAt{30, "NORMAL", "ｸﾘｱ度 ??%", "問題３ボタンを押せ"},
-                      SurrenderAt{31, "NORMAL", "ｸﾘｱ度 ??%", "コツはなし。気合のみ"},
-                      SurrenderAt{31, "ANOTHER", "ｸﾘｱ度 ??%", "一生懸命狙っても無駄かも？"},
-                      SurrenderAt{40, "NORMAL", "ｸﾘｱ度 ??%", "ヒントは見つけましたか？"},
-                      SurrenderAt{41, "NORMAL", "ｸﾘｱ度 ??%", "逆から読むと・・・"},
-                      SurrenderAt{41, "ANOTHER", "ｸﾘｱ度 ??%", "NORMAL＋αが必要だ"},
-                      SurrenderAt{42, "NORMAL", "ｸﾘｱ度 ??%", "押すキーが違うぞ"},
-                      SurrenderAt{43, "ANOTHER", "ｸﾘｱ度 ??%", "ｽｲｯﾁ押すだけなんですが"},
-                      SurrenderAt{44, "NORMAL", "ｸﾘｱ度 ??%", "終了押すだけなんですが"}));
+INSTANTIATE_TEST_SUITE_P(WholeGame, SurrenderEverywhere, ::testing::ValuesIn(EveryStageOnEachCourse()),
+                         [](const ::testing::TestParamInfo<SurrenderAt>& info) {
+                             return "Stage" + std::to_string(info.param.stage) + (info.param.course == Course::Another ? "Another" : "Normal");
+                         });

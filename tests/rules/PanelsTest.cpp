@@ -1,6 +1,6 @@
 #include "rules/Panels.h"
 
-#include "FakeServices.h"
+#include "ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -13,28 +13,42 @@ QString Text(const Board& board)
         s += c == PanelColour::Red ? 'R' : 'B';
     return s;
 }
+
+struct FlipRow {
+    int panel;
+    const char* fromAllBlue;
+};
+class PanelFlips : public ::testing::TestWithParam<FlipRow> {};
 }  // namespace
 
-TEST(Panels, AClickFlipsThePanelAndItsNeighboursTheGoalIsAllRedAScrambleIsRandom)
+TEST_P(PanelFlips, TurnThePanelAndItsNeighboursButNoDiagonalsAndASecondClickTurnsThemBack)
 {
-    const char* fromAllBlue[] = {"RRBRBBBBB", "RRRBRBBBB", "BRRBBRBBB", "RBBRRBRBB", "BRBRRRBRB",
-                                 "BBRBRRBBR", "BBBRBBRRB", "BBBBRBRRR", "BBBBBRBRR"};
-    for (int panel = 1; panel <= 9; ++panel) {
-        const Board once = Flip(AllBlue(), panel);
-        EXPECT_EQ(Text(once), fromAllBlue[panel - 1]) << panel;
-        EXPECT_EQ(Text(Flip(once, panel)), "BBBBBBBBB") << panel;
-    }
+    const Board once = Flip(AllBlue(), GetParam().panel);
+    EXPECT_EQ(Text(once), GetParam().fromAllBlue);
+    EXPECT_EQ(Text(Flip(once, GetParam().panel)), "BBBBBBBBB");
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, PanelFlips,
+                         ::testing::Values(FlipRow{1, "RRBRBBBBB"}, FlipRow{2, "RRRBRBBBB"}, FlipRow{3, "BRRBBRBBB"},
+                                           FlipRow{4, "RBBRRBRBB"}, FlipRow{5, "BRBRRRBRB"}, FlipRow{6, "BBRBRRBBR"},
+                                           FlipRow{7, "BBBRBBRRB"}, FlipRow{8, "BBBBRBRRR"}, FlipRow{9, "BBBBBRBRR"}),
+                         [](const ::testing::TestParamInfo<FlipRow>& info) { return "Panel" + std::to_string(info.param.panel); });
+
+TEST(Panels, TheCornersAndThenTheCentreMakeAllRed)
+{
     Board board = AllBlue();
     for (int panel : {1, 3, 7, 9}) {
         board = Flip(board, panel);
-        EXPECT_FALSE(AllRed(board));
+        EXPECT_FALSE(AllRed(board)) << panel;
     }
     EXPECT_TRUE(AllRed(Flip(board, 5)));
-    // a scramble reseeds per panel and takes even digits as blue
-    FakeServices fake;
-    ServicesGuard guard(fake);
-    fake.scriptDigits("012345678" "135797531");
-    EXPECT_EQ(Text(Scramble()), "BRBRBRBRB");
-    EXPECT_EQ(fake.reseeds, 9);
-    EXPECT_EQ(Text(Scramble()), "RRRRRRRRR");  // all red is a possible scramble
+}
+
+TEST(Panels, AScrambleReseedsPerPanelAndTakesEvenDigitsAsBlue)
+{
+    ScriptedRandom random;
+    random.digits("012345678" "135797531");
+    EXPECT_EQ(Text(Scramble(random)), "BRBRBRBRB");
+    EXPECT_EQ(random.reseeds, 9);
+    EXPECT_EQ(Text(Scramble(random)), "RRRRRRRRR");  // all red is a possible scramble
 }

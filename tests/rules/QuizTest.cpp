@@ -3,6 +3,7 @@
 #include "runtime/TextFile.h"
 
 #include "FolderTest.h"
+#include "ScriptedRandom.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -17,7 +18,8 @@ TEST(QuizLines, OnlyLinesWithACommaThatAreNoCommentsCountAndTheySplitAtTheFirstC
                              {"空の答え,", "空の答え", ""}};
     for (const auto& row : rows) {
         const QuizQuestion q = SplitQuizLine(QString::fromUtf8(row[0]));
-        EXPECT_EQ(q.question + "|" + q.answer, QString::fromUtf8(row[1]) + "|" + QString::fromUtf8(row[2]));
+        EXPECT_EQ(q.question, QString::fromUtf8(row[1])) << row[0];
+        EXPECT_EQ(q.answer, QString::fromUtf8(row[2])) << row[0];
     }
 }
 
@@ -26,12 +28,13 @@ protected:
     QuizDraw draw(int target) { return DrawQuizLine(path("NP2.DAT"), target); }
 };
 
-TEST_F(QuizDrawTest, TheTargetIsOneToNinetyNineAndZeroIsDrawnAgain)
+TEST(QuizTarget, IsOneToNinetyNineAfterAReseedAndZeroIsDrawnAgain)
 {
-    fake.fractions = {0.001f, 0.0f, 0.5f, 0.999f};
-    const int first = DrawQuizTarget();
-    EXPECT_EQ(first * 100 + DrawQuizTarget(), 5099);
-    EXPECT_EQ(fake.reseeds, 2);
+    ScriptedRandom random;
+    random.fractions = {0.001f, 0.0f, 0.5f, 0.999f};
+    EXPECT_EQ(DrawQuizTarget(random), 50);
+    EXPECT_EQ(DrawQuizTarget(random), 99);
+    EXPECT_EQ(random.reseeds, 2);
 }
 
 TEST_F(QuizDrawTest, TheTargetWrapsRoundTheQuestions)
@@ -40,7 +43,8 @@ TEST_F(QuizDrawTest, TheTargetWrapsRoundTheQuestions)
     const char* expected[] = {"first,1", "second,2", "third,3"};
     for (int target = 1; target <= 99; ++target) {
         const QuizDraw d = draw(target);
-        EXPECT_TRUE(d.ok && d.line == expected[(target - 1) % 3] && d.reads == (target <= 3 ? 1 : 2)) << target;
+        EXPECT_EQ(d.line, expected[(target - 1) % 3]) << target;
+        EXPECT_EQ(d.reads, target <= 3 ? 1 : 2) << target;  // a second reading only after the end came first
     }
     writeQuiz("# only comments\n\nand a line without comma");
     EXPECT_FALSE(draw(1).ok);
@@ -67,7 +71,9 @@ TEST(ShippedQuiz, EveryLineIsAFairQuestion)
     QFile f(QStringLiteral(NP2_SOURCE_DIR "/data/NP2.DAT"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    EXPECT_TRUE(bytes.startsWith("#") && bytes.endsWith("\r\n") && bytes.count("\r\n") == bytes.count("\n"));
+    EXPECT_TRUE(bytes.startsWith("#"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), bytes.count("\n"));  // CR LF throughout
     const QString text = DecodeCp932(bytes.toStdString());
     EXPECT_FALSE(text.contains(QChar(0xFFFD)));  // CP932 throughout
     // what the prompt asks for: no half-width katakana, no full-width letters, digits or blanks
@@ -77,9 +83,14 @@ TEST(ShippedQuiz, EveryLineIsAFairQuestion)
         if (line.startsWith('#'))
             continue;
         const QuizQuestion q = SplitQuizLine(line);
-        EXPECT_TRUE(IsQuizLine(line) && !q.question.isEmpty() && !q.answer.isEmpty() && !q.answer.contains(',')) << line.toStdString();
-        EXPECT_TRUE(q.answer == q.answer.trimmed() && q.question == q.question.trimmed()) << line.toStdString();
-        EXPECT_FALSE(q.answer.contains(untypable) || questions.contains(q.question)) << line.toStdString();
+        EXPECT_TRUE(IsQuizLine(line)) << line.toStdString();
+        EXPECT_FALSE(q.question.isEmpty()) << line.toStdString();
+        EXPECT_FALSE(q.answer.isEmpty()) << line.toStdString();
+        EXPECT_FALSE(q.answer.contains(',')) << line.toStdString();
+        EXPECT_EQ(q.answer, q.answer.trimmed()) << line.toStdString();
+        EXPECT_EQ(q.question, q.question.trimmed()) << line.toStdString();
+        EXPECT_FALSE(q.answer.contains(untypable)) << line.toStdString();
+        EXPECT_FALSE(questions.contains(q.question)) << line.toStdString();
         questions << q.question;
     }
     EXPECT_GE(questions.size(), 30);

@@ -8,9 +8,12 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 class RecordFileTest : public FolderTest {
 protected:
     QString file() const { return path("NP2.INI"); }
+    std::tuple<int, int, float, float> values() const { return {records.surrenders, records.quits, records.bestNormal, records.bestAnother}; }
     Records records{-1, -1, -1, -1};
 };
 
@@ -19,11 +22,10 @@ TEST_F(RecordFileTest, ANewFileHoldsTheDefaultsAndAHandWrittenOneIsReadAsItStand
     ASSERT_TRUE(CreateRecordFile(file()));
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
     EXPECT_EQ(ReadRecords(file(), records), RecordStatus::Ok);
-    EXPECT_TRUE(records.surrenders == 0 && records.quits == 0 && records.bestNormal == 9999.0f && records.bestAnother == 9999.0f);
+    EXPECT_EQ(values(), std::make_tuple(0, 0, 9999.0f, 9999.0f));
     writeFile("NP2.INI", "[Kousan]\nKaisu=7\n[Tyutai]\nkaisu = 2.5\n[N_Time]\n1st=12.5\n[A_Time]\n1st=\"98.25\"\n");
     EXPECT_EQ(ReadRecords(file(), records), RecordStatus::Ok);
-    EXPECT_EQ(records.surrenders * 100 + records.quits, 702);  // a half goes to the even neighbour
-    EXPECT_TRUE(records.bestNormal == 12.5f && records.bestAnother == 98.25f);
+    EXPECT_EQ(values(), std::make_tuple(7, 2, 12.5f, 98.25f));  // a half goes to the even neighbour
 }
 
 struct BrokenCase {
@@ -61,9 +63,9 @@ TEST_F(RecordFileTest, WritesOneKeyAndNeverCreatesAFileThatHasGone)
     EXPECT_EQ(WriteRecord(file(), kSurrenderRecord, std::int32_t{1}), RecordStatus::Missing);
     EXPECT_EQ(readFile("NP2.INI"), "<missing>");
     writeFile("NP2.INI", RecordFile());
-    EXPECT_EQ(WriteRecord(file(), *BestTimeRecord("ANOTHER"), 12.5f), RecordStatus::Ok);
+    EXPECT_STREQ(BestTimeRecord(Course::Normal).section, "N_Time");
+    EXPECT_EQ(WriteRecord(file(), BestTimeRecord(Course::Another), 12.5f), RecordStatus::Ok);
     EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[A_Time]\r\n1st = 9999", "[A_Time]\r\n1st=12.5"));
-    EXPECT_FALSE(BestTimeRecord("another"));
     ASSERT_EQ(::chmod(QFile::encodeName(file()).constData(), 0444), 0);
     EXPECT_EQ(WriteRecord(file(), kQuitRecord, std::int32_t{1}), RecordStatus::WriteFailed);
 }

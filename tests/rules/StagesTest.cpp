@@ -1,48 +1,87 @@
-// The last trick: which presses on the switch and the window move the stage on; the hints.
-#include "rules/Hints.h"
+// The stage table and the last trick: which presses on the switch and the window move the
+// stage on.
 #include "rules/Stages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 constexpr Modifiers kShiftAlt = ShiftKey | AltKey;
 constexpr Modifiers kAllThree = ShiftKey | CtrlKey | AltKey;
 
-TEST(SwitchPress, OnlyTheRightPressSolvesIt)
+TEST(StageTable, NumbersRiseRowByRowAndEachRowHasAHint)
 {
-    struct Press {
-        const char* course;
-        int stage;
-        MouseButton button;
-        Modifiers keys;
-        int newStage;
-        int problemEnabled;  // 1 enabled, 0 disabled, -1 left as it was
-    };
-    for (const Press& p : {Press{"NORMAL", 40, MouseButton::Left, kShiftAlt, 44, 1}, Press{"NORMAL", 41, MouseButton::Left, kShiftAlt, 44, 1},
-                           Press{"NORMAL", 40, MouseButton::Left, kAllThree, 40, 0}, Press{"NORMAL", 41, MouseButton::Left, kAllThree, 42, 0},
-                           Press{"NORMAL", 41, MouseButton::Right, kShiftAlt, 42, 0}, Press{"NORMAL", 44, MouseButton::Left, NoModifier, 44, 0},
-                           Press{"ANOTHER", 43, MouseButton::Right, NoModifier, 44, 1}, Press{"ANOTHER", 41, MouseButton::Left, kShiftAlt, 42, 0},
-                           Press{"ANOTHER", 44, MouseButton::Left, kShiftAlt, 42, 0}, Press{"other", 41, MouseButton::Left, kShiftAlt, 41, -1},
-                           Press{"NORMAL", 39, MouseButton::Left, kShiftAlt, 39, -1}}) {
-        const SwitchPress result = PressSwitch(static_cast<std::int16_t>(p.stage), p.course, p.button, p.keys);
-        EXPECT_EQ(result.stage, p.newStage) << p.course << " " << p.stage << " " << p.keys;
-        EXPECT_EQ(result.problemEnabled ? int{*result.problemEnabled} : -1, p.problemEnabled) << p.course << " " << p.stage;
+    const auto& table = StageTable();
+    const auto notRising = [](const StageRow& a, const StageRow& b) { return a.number >= b.number; };
+    EXPECT_EQ(std::adjacent_find(table.begin(), table.end(), notRising), table.end());
+    for (const StageRow& row : table)
+        EXPECT_TRUE(HintFor(row.number, Course::Normal)) << row.number;
+}
+
+TEST(StageTable, AStageTheGameNeverSetsHasNoHintAndLeavesTheProblemButtonIdle)
+{
+    for (std::int16_t stage : {0, 14, 16, 29, 45}) {
+        EXPECT_FALSE(HintFor(stage, Course::Normal)) << stage;
+        EXPECT_EQ(ProblemButtonAt(stage), ProblemButtonAction::Nothing) << stage;
     }
 }
 
-TEST(WindowPress, AllThreeKeysOnAnotherFromStageFortyOn)
+TEST(StageTable, AnotherHasHintsOfItsOwnAtTheStopwatchAndAfterTheRiddle)
 {
-    for (int stage = 39; stage <= 44; ++stage) {
-        const auto s = static_cast<std::int16_t>(stage);
-        EXPECT_EQ(PressWindow(s, "ANOTHER", MouseButton::Left, kAllThree), stage < 40 ? 39 : 43) << stage;
-        EXPECT_EQ(PressWindow(s, "ANOTHER", MouseButton::Left, kShiftAlt), stage == 41 ? 42 : stage) << stage;
-        EXPECT_EQ(PressWindow(s, "NORMAL", MouseButton::Left, kAllThree), stage) << stage;
-    }
+    EXPECT_EQ(HintFor(Stage::kStopwatchOpen, Course::Normal)->upperLine, "コツはなし。気合のみ");
+    EXPECT_EQ(HintFor(Stage::kStopwatchOpen, Course::Another)->upperLine, "一生懸命狙っても無駄かも？");
+    EXPECT_EQ(HintFor(Stage::kRiddleShown, Course::Normal)->upperLine, "逆から読むと・・・");
+    EXPECT_EQ(HintFor(Stage::kRiddleShown, Course::Another)->upperLine, "NORMAL＋αが必要だ");
+    EXPECT_EQ(HintFor(Stage::kLocked, Course::Another)->upperLine, HintFor(Stage::kLocked, Course::Normal)->upperLine);
 }
 
-TEST(Hints, OnlyStagesTheGameSetsHaveAHintAndTheCourseIsComparedExactly)
+TEST(StageTable, EachCourseHasItsRiddle)
 {
-    for (int stage : {0, 9, 14, 16, 19, 22, 29, 32, 39, 45, 100})
-        EXPECT_FALSE(HintFor(static_cast<std::int16_t>(stage), "NORMAL")) << stage;
-    EXPECT_EQ(HintFor(31, "another")->upperLine + HintFor(41, "another")->upperLine, "コツはなし。気合のみ逆から読むと・・・");
-    EXPECT_EQ(RiddleFor("another"), "");
+    EXPECT_EQ(RiddleFor(Course::Normal), "＜Ckilctfel+Tfihs+Tla＞→＜Dne＞ さて、何の暗号だろう？");
+    EXPECT_EQ(RiddleFor(Course::Another), "＜S+C+A+Left＞ さて、何の暗号だろう？");
+}
+
+namespace {
+struct Press {
+    const char* name;
+    Course course;
+    std::int16_t stage;
+    MouseButton button;
+    Modifiers keys;
+    std::int16_t newStage;
+    int problemEnabled;  // 1 enabled, 0 disabled, -1 left as it was
+};
+class SwitchPresses : public ::testing::TestWithParam<Press> {};
+}  // namespace
+
+TEST_P(SwitchPresses, OnlyTheRightPressSolvesTheLastTrick)
+{
+    const Press& p = GetParam();
+    const SwitchPress result = PressSwitch(p.stage, p.course, p.button, p.keys);
+    EXPECT_EQ(result.stage, p.newStage);
+    EXPECT_EQ(result.problemEnabled ? int{*result.problemEnabled} : -1, p.problemEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LastTrick, SwitchPresses,
+    ::testing::Values(Press{"NormalShiftAltClick", Course::Normal, 40, MouseButton::Left, kShiftAlt, 44, 1},
+                      Press{"NormalShiftAltClickAfterTheRiddle", Course::Normal, 41, MouseButton::Left, kShiftAlt, 44, 1},
+                      Press{"NormalWrongKeys", Course::Normal, 40, MouseButton::Left, kAllThree, 40, 0},
+                      Press{"NormalWrongKeysAfterTheRiddle", Course::Normal, 41, MouseButton::Left, kAllThree, 42, 0},
+                      Press{"NormalWrongButtonAfterTheRiddle", Course::Normal, 41, MouseButton::Right, kShiftAlt, 42, 0},
+                      Press{"NormalAgainOnceSolved", Course::Normal, 44, MouseButton::Left, NoModifier, 44, 0},
+                      Press{"AnotherAnyPressAfterTheWindow", Course::Another, 43, MouseButton::Right, NoModifier, 44, 1},
+                      Press{"AnotherNormalsKeysAreWrong", Course::Another, 41, MouseButton::Left, kShiftAlt, 42, 0},
+                      Press{"AnotherAgainOnceSolved", Course::Another, 44, MouseButton::Left, kShiftAlt, 42, 0},
+                      Press{"NothingBeforeTheLastTrick", Course::Normal, 39, MouseButton::Left, kShiftAlt, 39, -1}),
+    [](const ::testing::TestParamInfo<Press>& info) { return info.param.name; });
+
+TEST(WindowPress, AllThreeKeysOnAnotherFromTheLastTrickOn)
+{
+    EXPECT_EQ(PressWindow(39, Course::Another, MouseButton::Left, kAllThree), 39);
+    for (std::int16_t stage = 40; stage <= 44; ++stage) {
+        EXPECT_EQ(PressWindow(stage, Course::Another, MouseButton::Left, kAllThree), 43) << stage;
+        EXPECT_EQ(PressWindow(stage, Course::Another, MouseButton::Left, kShiftAlt), stage == 41 ? 42 : stage) << stage;
+        EXPECT_EQ(PressWindow(stage, Course::Normal, MouseButton::Left, kAllThree), stage) << stage;
+    }
 }

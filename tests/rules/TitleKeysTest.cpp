@@ -2,25 +2,33 @@
 
 #include <gtest/gtest.h>
 
-TEST(TitleKeys, RunsOfArrowsChooseTheCourseAndTimeAttack)
+namespace {
+struct Run {
+    const char* keys;  // D U L R for the arrows, x for any other key
+    Course course;
+    bool timeAttack;
+};
+class TitleKeyRunsTest : public ::testing::TestWithParam<Run> {};
+}  // namespace
+
+TEST_P(TitleKeyRunsTest, ChooseTheCourseAndTimeAttack)
 {
-    struct Run {
-        const char* keys;  // D U L R for the arrows, x for any other key
-        const char* course;
-        bool timeAttack;
-    };
-    for (const Run& r : {Run{"", "NORMAL", false}, Run{"DD", "ANOTHER", false}, Run{"DDD", "ANOTHER", false},
-                         Run{"DUD", "NORMAL", false}, Run{"DDUUUU", "NORMAL", false}, Run{"DDUUU", "ANOTHER", false},
-                         Run{"UUUDDU", "ANOTHER", false}, Run{"DxD", "ANOTHER", false}, Run{"LL", "NORMAL", true},
-                         Run{"LLL", "NORMAL", true}, Run{"LLLL", "NORMAL", false}, Run{"LLLLLL", "NORMAL", true},
-                         Run{"LRL", "NORMAL", false}, Run{"LLRLLL", "NORMAL", true}, Run{"LxL", "NORMAL", true},
-                         Run{"DDLL", "ANOTHER", true}}) {
-        TitleKeyRuns runs;
-        QString course = "NORMAL";
-        bool timeAttack = false;
-        for (const char* k = r.keys; *k; ++k)
-            CountTitleKey(*k == 'D' ? Key::Down : *k == 'U' ? Key::Up : *k == 'L' ? Key::Left : *k == 'R' ? Key::Right : Key::Other, runs,
-                          course, timeAttack);
-        EXPECT_EQ(course + (timeAttack ? " time attack" : ""), QString(r.course) + (r.timeAttack ? " time attack" : "")) << r.keys;
-    }
+    TitleKeyRuns runs;
+    Course course = Course::Normal;
+    bool timeAttack = false;
+    for (const char* k = GetParam().keys; *k; ++k)
+        CountTitleKey(*k == 'D' ? Key::Down : *k == 'U' ? Key::Up : *k == 'L' ? Key::Left : *k == 'R' ? Key::Right : Key::Other, runs,
+                      course, timeAttack);
+    EXPECT_EQ(course, GetParam().course);
+    EXPECT_EQ(timeAttack, GetParam().timeAttack);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    TitleKeys, TitleKeyRunsTest,
+    ::testing::Values(Run{"", Course::Normal, false}, Run{"DD", Course::Another, false}, Run{"DDD", Course::Another, false},
+                      Run{"DUD", Course::Normal, false}, Run{"DDUUUU", Course::Normal, false}, Run{"DDUUU", Course::Another, false},
+                      Run{"UUUDDU", Course::Another, false}, Run{"DxD", Course::Another, false}, Run{"LL", Course::Normal, true},
+                      Run{"LLL", Course::Normal, true}, Run{"LLLL", Course::Normal, false}, Run{"LLLLLL", Course::Normal, true},
+                      Run{"LRL", Course::Normal, false}, Run{"LLRLLL", Course::Normal, true}, Run{"LxL", Course::Normal, true},
+                      Run{"DDLL", Course::Another, true}),
+    [](const ::testing::TestParamInfo<Run>& info) { return *info.param.keys ? std::string(info.param.keys) : std::string("None"); });

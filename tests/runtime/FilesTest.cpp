@@ -14,7 +14,7 @@
 namespace {
 class ReplacingFiles : public FolderTest {
 protected:
-    bool replace(const QString& name, const std::string& bytes) { return ReplaceFile(QFile::encodeName(path(name)).toStdString(), bytes); }
+    bool replace(const QString& name, const std::string& bytes) { return ReplaceFile(path(name), bytes); }
     QStringList everything() const
     {
         return QDir(path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

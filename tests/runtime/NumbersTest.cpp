@@ -25,7 +25,8 @@ TEST(NumberText, HundredthsPatternAndStrictConversions)
         EXPECT_EQ(FormatNumber(value, "#####.00"), text);
     EXPECT_EQ(ParseInt32("-12"), -12);
     EXPECT_EQ(ParseInt32("2147483647"), 2147483647);
-    EXPECT_EQ(*ParseInt32("2.5") * 10 + *ParseInt32("3.5"), 24);  // a half goes to the even neighbour
+    EXPECT_EQ(ParseInt32("2.5"), 2);  // a half goes to the even neighbour
+    EXPECT_EQ(ParseInt32("3.5"), 4);
     for (const char* bad : {"2147483648", "abc", "12abc", "", " 7"})
         EXPECT_FALSE(ParseInt32(bad)) << bad;
     EXPECT_EQ(ParseSingle(".50"), 0.5f);
@@ -42,7 +43,9 @@ TEST(Counters, AnOverflowIsReportedAndEndsInsteadOfWrapping)
     EXPECT_TRUE(Ends([&] { Increment(key); }));
     EXPECT_EQ(key, 32767);
     std::int32_t count = 2147483647;
-    EXPECT_TRUE(Ends([&] { Increment(count); }) && Ends([] { CheckedSum(2147483647, 1); }));
+    EXPECT_TRUE(Ends([&] { Increment(count); }));
+    EXPECT_TRUE(Ends([] { CheckedSum(2147483647, 1); }));
     EXPECT_EQ(CheckedSum(2147483646, 1), 2147483647);
-    EXPECT_TRUE(fake.boxes.size() == 3 && fake.boxes[0].kind == MessageKind::Stop);
+    ASSERT_EQ(fake.boxes.size(), 3u);
+    EXPECT_EQ(fake.boxes[0].kind, MessageKind::Stop);
 }

@@ -25,25 +25,10 @@ void FakeServices::pause(int ms)
     now += static_cast<float>(ms) / 1000.0f;
 }
 
-float FakeServices::randomFraction()
-{
-    if (fractions.empty())
-        return random.next();
-    const float r = fractions.front();
-    fractions.pop_front();
-    return r;
-}
-
 void FakeServices::endProgram()
 {
     ended = true;
     throw ProgramEnded{};
-}
-
-void FakeServices::scriptDigits(const char* digits)
-{
-    for (const char* d = digits; *d; ++d)
-        fractions.push_back(static_cast<float>(*d - '0') / 10.0f + 0.05f);
 }
 
 bool Ends(const std::function<void()>& code)

@@ -1,7 +1,7 @@
 #pragma once
 // Services for tests: message boxes are recorded and answered from a script, the clock
 // moves only when told (or by a pause), random numbers can be scripted, EndProgram throws.
-#include "runtime/Random.h"
+#include "ScriptedRandom.h"
 #include "runtime/Services.h"
 
 #include <QString>
@@ -29,9 +29,7 @@ public:
     float now = 36000.0f;  // 10:00:00; a pause moves it on
     std::vector<int> pauses;
     std::function<void(int ms)> onPause;
-    std::deque<float> fractions;  // scripted random draws, then the generator
-    RandomNumbers random;
-    int reseeds = 0;
+    ScriptedRandom random;
     int eventRounds = 0;
     bool ended = false;
     bool anotherInstance = false;
@@ -45,12 +43,8 @@ public:
     float clockSeconds() override { return now; }
     void pause(int ms) override;
     void processEvents() override { ++eventRounds; }
-    void reseedRandom() override
-    {
-        ++reseeds;
-        random.reseed(now);
-    }
-    float randomFraction() override;
+    void reseedRandom() override { random.reseed(); }
+    float randomFraction() override { return random.fraction(); }
     [[noreturn]] void endProgram() override;
     bool anotherInstanceRunning(const QString& f) override
     {
@@ -62,8 +56,7 @@ public:
     int screenWidthTwips() override { return screenWidth; }
     int screenHeightTwips() override { return 11520; }  // 768 pixels
 
-    // Scripts the digits that WholePart(RandomFraction() * 10) will give.
-    void scriptDigits(const char* digits);
+    void scriptDigits(const char* digits) { random.digits(digits); }
 };
 
 // Runs code that must end the program; false when it returned instead.

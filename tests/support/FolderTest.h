@@ -13,6 +13,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+public:  // for the rows of parameterised tests too
     QString path(const QString& name) const { return dir_->path() + "/" + name; }
     void writeFile(const QString& name, const std::string& bytes) const;
     std::string readFile(const QString& name) const;  // "<missing>" when there is none

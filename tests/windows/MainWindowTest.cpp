@@ -2,109 +2,153 @@
 // stage, the refusal to close, a surrender without a hint. (The opening is in the whole games.)
 #include "GameTest.h"
 
+#include "rules/Stages.h"
+
 #include <QMenuBar>
 #include <QTest>
 
 class MainWindowTest : public GameTest {};
 
-TEST_F(MainWindowTest, TheScoresOfferTheSurrenderAndTheProblemButtonThenLockAndMeetingButtonsAttack)
+TEST_F(MainWindowTest, TheScoresOfferTheSurrenderAndTheProblemButton)
+{
+    startRun();
+    MainWindow& w = *mainWindow;
+    w.onExitClicked(1);  // 0 and 3
+    EXPECT_TRUE(w.surrenderButton->isEnabled());
+    EXPECT_TRUE(w.surrenderItem->isVisible());
+    EXPECT_TRUE(w.helpSeparator->isVisible());
+    EXPECT_FALSE(w.blankMenu->isVisible());
+    for (int b : {0, 0, 0, 1})  // 6 and 6
+        w.onExitClicked(b);
+    EXPECT_EQ(Shown({w.problemButton}), "1");
+    EXPECT_EQ(Enabled({w.problemButton}), "0");
+    EXPECT_TRUE(w.blankMenu->isVisible());
+    EXPECT_TRUE(w.lockItem->isVisible());
+    EXPECT_FALSE(w.attackItem->isVisible());
+    EXPECT_GT(w.menuBar()->actionGeometry(w.blankMenu).width(), 4);  // a blank title is a real one
+    w.onExitClicked(0);  // 8 and 6
+    EXPECT_EQ(Shown({w.problemButton}), "0");
+    EXPECT_FALSE(w.blankMenu->isVisible());
+    EXPECT_FALSE(w.surrenderButton->isEnabled());
+    EXPECT_FALSE(w.surrenderItem->isVisible());
+}
+
+TEST_F(MainWindowTest, ButtonsThatMeetOfferAttackOnlyAfterLock)
 {
     startRun();
     MainWindow& w = *mainWindow;
     fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet, but nothing is locked yet
-    w.onExitClicked(1);  // 0 and 3
-    EXPECT_TRUE(w.surrenderButton->isEnabled() && w.surrenderItem->isVisible() && w.helpSeparator->isVisible());
+    w.onExitClicked(1);
     EXPECT_FALSE(w.blankMenu->isVisible());
-    for (int b : {0, 0, 0, 1})  // 6 and 6
-        w.onExitClicked(b);
-    EXPECT_TRUE(w.problemButton->isVisible() && !w.problemButton->isEnabled());
-    EXPECT_TRUE(w.blankMenu->isVisible() && w.lockItem->isVisible() && !w.attackItem->isVisible());
-    EXPECT_GT(w.menuBar()->actionGeometry(w.blankMenu).width(), 4);  // a real title
-    w.onExitClicked(0);  // 8 and 6
-    EXPECT_FALSE(w.problemButton->isVisible() || w.blankMenu->isVisible() || w.surrenderButton->isEnabled() || w.surrenderItem->isVisible());
     w.onLockChosen();
-    fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet
+    fake.scriptDigits("1000" "2000" "1100" "2500");
     w.onExitClicked(1);
     EXPECT_EQ(w.exitButtons[1]->pos(), QPoint(Px(2500), Px(1100)));
-    EXPECT_TRUE(w.blankMenu->isVisible() && w.attackItem->isVisible() && !w.lockItem->isEnabled());
+    EXPECT_TRUE(w.blankMenu->isVisible());
+    EXPECT_TRUE(w.attackItem->isVisible());
+    EXPECT_FALSE(w.lockItem->isEnabled());
     w.onAttackChosen();
     EXPECT_TRUE(w.problemButton->isEnabled());
 }
 
-TEST_F(MainWindowTest, TheProblemButtonOpensTheWindowOfTheStage)
+namespace {
+struct ProblemPress {
+    std::int16_t stage;
+    std::int16_t newStage;
+    WindowSlotBase* opened;  // none: the main window stays
+    bool notYet;             // "そう簡単には終了できないのでした"
+};
+void PrintTo(const ProblemPress& p, std::ostream* os) { *os << "stage " << p.stage; }
+class ProblemButtonPresses : public MainWindowTest, public ::testing::WithParamInterface<ProblemPress> {};
+}  // namespace
+
+TEST_P(ProblemButtonPresses, OpenThePuzzleOfTheStage)
 {
-    struct Row {
-        int stage, newStage;
-        WindowSlotBase* opened;
-    };
-    for (const Row& r : {Row{19, 15, &panelsCard}, Row{29, 21, &quizCard}, Row{39, 31, &stopwatchWindow}, Row{42, 42, nullptr},
-                         Row{43, 43, nullptr}}) {
-        ResetWindows();
-        startRun();
-        mainWindow->blankMenu->setVisible(true);
-        G.stage = static_cast<std::int16_t>(r.stage);
-        fake.boxes.clear();
-        mainWindow->onProblemClicked();
-        EXPECT_EQ(G.stage, r.newStage);
-        EXPECT_EQ(mainWindow->isVisible(), r.opened == nullptr) << r.stage;
-        for (WindowSlotBase* slot : std::initializer_list<WindowSlotBase*>{&panelsCard, &quizCard, &stopwatchWindow})
-            EXPECT_EQ(slot->isLoaded(), slot == r.opened) << r.stage;
-        EXPECT_EQ(mainWindow->blankMenu->isVisible(), r.opened != &panelsCard) << r.stage;
-        EXPECT_EQ(fake.boxes.size(), r.stage == 42 ? 1u : 0u) << r.stage;  // "そう簡単には終了できないのでした"
-    }
+    const ProblemPress& p = GetParam();
+    startRun();
+    mainWindow->blankMenu->setVisible(true);
+    G.stage = p.stage;
+    fake.boxes.clear();
+    mainWindow->onProblemClicked();
+    EXPECT_EQ(G.stage, p.newStage);
+    EXPECT_EQ(mainWindow->isVisible(), p.opened == nullptr);
+    for (WindowSlotBase* slot : std::initializer_list<WindowSlotBase*>{&panelsCard, &quizCard, &stopwatchWindow})
+        EXPECT_EQ(slot->isLoaded(), slot == p.opened);
+    EXPECT_EQ(mainWindow->blankMenu->isVisible(), p.opened != &panelsCard);  // the blank menu goes with the first puzzle
+    EXPECT_EQ(fake.boxes.size(), p.notYet ? 1u : 0u);
 }
 
-TEST_F(MainWindowTest, TheLastStageAsksTheRiddleOfTheCourseAndTheSwitchIgnoresTheKeyboard)
+INSTANTIATE_TEST_SUITE_P(MainWindow, ProblemButtonPresses,
+                         ::testing::Values(ProblemPress{Stage::kLocked, Stage::kPanelsOpen, &panelsCard, false},
+                                           ProblemPress{Stage::kPanelsSolved, Stage::kQuizOpen, &quizCard, false},
+                                           ProblemPress{Stage::kQuizSolved, Stage::kStopwatchOpen, &stopwatchWindow, false},
+                                           ProblemPress{Stage::kWrongTry, Stage::kWrongTry, nullptr, true},
+                                           ProblemPress{Stage::kWindowClicked, Stage::kWindowClicked, nullptr, false}));
+
+TEST_F(MainWindowTest, TheSurrenderButtonAsksTheRiddleOfTheCourseAtTheLastTrick)
 {
     startRun();
-    for (const auto& [course, riddle] : {std::pair<const char*, const char*>{"NORMAL", "＜Ckilctfel+Tfihs+Tla＞→＜Dne＞ さて、何の暗号だろう？"},
-                                         {"ANOTHER", "＜S+C+A+Left＞ さて、何の暗号だろう？"}}) {
-        G.course = course;
-        G.stage = 44;
-        fake.boxes.clear();
-        mainWindow->onSurrenderClicked();  // the surrender is declined
-        EXPECT_EQ(G.stage, 41);
-        EXPECT_EQ(fake.boxes, (std::vector<Box>{{"This Word Means・・・", riddle}, {"降参？", "本当に降参しちゃうの？", MessageKind::YesNoQuestion}}));
-    }
-    G.course = "NORMAL";
+    G.course = Course::Another;
+    G.stage = Stage::kSolved;
+    mainWindow->onSurrenderClicked();  // the surrender is declined
+    EXPECT_EQ(G.stage, Stage::kRiddleShown);
+    EXPECT_EQ(fake.boxes.back(), (Box{"降参？", "本当に降参しちゃうの？", MessageKind::YesNoQuestion}));
+    EXPECT_EQ(fake.boxes.rbegin()[1], (Box{"This Word Means・・・", RiddleFor(Course::Another)}));
+}
+
+TEST_F(MainWindowTest, TheSwitchIgnoresTheKeyboard)
+{
+    startRun();
+    G.stage = Stage::kRiddleShown;
     Button* s = mainWindow->switchButton;
     s->setVisible(true);
     s->setFocus();
     QTest::keyClick(s, Qt::Key_Space, Qt::ShiftModifier | Qt::AltModifier);
     QTest::keyClick(s, Qt::Key_Return);
-    EXPECT_EQ(G.stage, 41);
+    EXPECT_EQ(G.stage, Stage::kRiddleShown);
 }
 
-TEST_F(MainWindowTest, ThePlayerCannotCloseItDuringTheGameOnlyTheGamesWaysOut)
+namespace {
+struct CloseRow {
+    const char* name;
+    CloseReason reason;
+    bool GameState::*flag;  // set before the close; none for the game in play
+    bool closes;
+    bool refused;  // with "だめだめ"
+};
+class MainWindowCloses : public MainWindowTest, public ::testing::WithParamInterface<CloseRow> {};
+}  // namespace
+
+TEST_P(MainWindowCloses, OnlyForTheGamesOwnWaysOut)
 {
-    struct Row {
-        CloseReason reason;
-        const char* flag;  // "", "surrendered", "aborting", "gameCleared"
-        bool closes, refused;
-    };
-    for (const Row& r : {Row{CloseReason::Player, "", false, true}, Row{CloseReason::Program, "", false, true},
-                         Row{CloseReason::SessionEnd, "", true, false}, Row{CloseReason::Player, "surrendered", true, false},
-                         Row{CloseReason::Program, "aborting", true, false}, Row{CloseReason::Program, "gameCleared", true, false},
-                         // the ending finishes by itself: the player's close waits for it
-                         Row{CloseReason::Player, "gameCleared", false, false}}) {
-        ResetWindows();
-        startToMainWindow();
-        fake.boxes.clear();
-        G.surrendered = std::string(r.flag) == "surrendered";
-        G.aborting = std::string(r.flag) == "aborting";
-        G.gameCleared = std::string(r.flag) == "gameCleared";
-        bool closes = false;
-        if (r.reason == CloseReason::Player)
-            PlayerCloses(&*mainWindow);  // the close box, Alt+F4 or the window manager
-        else if (r.reason == CloseReason::Program)
-            mainWindow->onExitChosen();  // 終了(&X)
-        else
-            closes = mainWindow->mayClose(CloseReason::SessionEnd);  // a log-off then ends the program
-        EXPECT_EQ(closes || !mainWindow.isLoaded(), r.closes) << r.flag;
-        const Box refusal{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning};
-        EXPECT_EQ(fake.boxes, r.refused ? std::vector<Box>{refusal} : std::vector<Box>()) << r.flag;
-    }
+    const CloseRow& r = GetParam();
+    startToMainWindow();
+    fake.boxes.clear();
+    if (r.flag)
+        G.*r.flag = true;
+    bool closes = false;
+    if (r.reason == CloseReason::Player)
+        PlayerCloses(&*mainWindow);  // the close box, Alt+F4 or the window manager
+    else if (r.reason == CloseReason::Program)
+        mainWindow->onCloseChosen();  // 終了(&X)
+    else
+        closes = mainWindow->mayClose(CloseReason::SessionEnd);  // a log-off then ends the program
+    EXPECT_EQ(closes || !mainWindow.isLoaded(), r.closes);
+    const Box refusal{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning};
+    EXPECT_EQ(fake.boxes, r.refused ? std::vector<Box>{refusal} : std::vector<Box>());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, MainWindowCloses,
+    ::testing::Values(CloseRow{"PlayerDuringPlay", CloseReason::Player, nullptr, false, true},
+                      CloseRow{"MenuDuringPlay", CloseReason::Program, nullptr, false, true},
+                      CloseRow{"LogOff", CloseReason::SessionEnd, nullptr, true, false},
+                      CloseRow{"PlayerAfterSurrender", CloseReason::Player, &GameState::surrendered, true, false},
+                      CloseRow{"GameAborting", CloseReason::Program, &GameState::aborting, true, false},
+                      CloseRow{"GameCleared", CloseReason::Program, &GameState::gameCleared, true, false},
+                      // the ending finishes by itself: the player's close waits for it
+                      CloseRow{"PlayerDuringTheEnding", CloseReason::Player, &GameState::gameCleared, false, false}),
+    [](const ::testing::TestParamInfo<CloseRow>& info) { return info.param.name; });
 
 TEST_F(MainWindowTest, ASurrenderAtAStageWithoutAHintGoesStraightToTheCount)
 {
@@ -113,12 +157,14 @@ TEST_F(MainWindowTest, ASurrenderAtAStageWithoutAHintGoesStraightToTheCount)
     fake.answers = {Answer::Yes};
     fake.onBox = [](const Box& box) {
         if (box.kind != MessageKind::Information)
-            return;  // behind the count: a teal, disabled window without buttons, caption unchanged
+            return;  // behind the count: a teal window without buttons that takes no input, caption unchanged
         const MainWindow& w = *mainWindow;
-        EXPECT_TRUE(w.backColor() == kTeal && w.windowTitle() == "ぬるぴか" && !w.takesInput());
+        EXPECT_EQ(w.backColor(), kTeal);
+        EXPECT_EQ(w.windowTitle(), "ぬるぴか");
+        EXPECT_FALSE(w.takesInput());
         EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.problemButton, w.switchButton}), "00000");
     };
     fake.pauses.clear();
-    EXPECT_TRUE(Ends([] { mainWindow->surrender(); }));
+    EXPECT_TRUE(Ends([] { mainWindow->surrenderIfConfirmed(); }));
     EXPECT_TRUE(fake.pauses.empty());
 }

@@ -11,9 +11,9 @@
 
 class StartUp : public GameTest {
 protected:
-    QStringList files(const QString& folder = "") const
+    QStringList files() const
     {
-        return QDir(path(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+        return QDir(path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     }
 };
 
@@ -21,62 +21,98 @@ TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSecon
 {
     writeQuiz("日本の首都は？,東京");
     EXPECT_FALSE(Ends(StartGame));
-    EXPECT_TRUE(fake.boxes.empty() && !G.aborting && G.bestTimeAnother == 9999.0f && G.course == "NORMAL");
+    EXPECT_TRUE(fake.boxes.empty());
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
+    EXPECT_EQ(G.bestTimeAnother, 9999.0f);
+    EXPECT_EQ(G.course, Course::Normal);
     EXPECT_EQ(fake.lockedFolder, fake.folder);  // one game at a time per program folder
-    ASSERT_TRUE(titleWindow->isVisible() && titleWindow->handOverTimer->isActive());
+    EXPECT_TRUE(titleWindow->isVisible());
+    EXPECT_TRUE(titleWindow->handOverTimer->isActive());
     EXPECT_EQ(titleWindow->handOverTimer->interval(), 2000);
     EXPECT_EQ(titleWindow->versionLabel->text(), "Ver 0.21");
 }
 
-TEST_F(StartUp, EachFailureEndsTheGameAtItsStepWithItsMessage)
+namespace {
+struct Failure {
+    const char* name;
+    std::function<void(FolderTest&)> prepare;
+    Box box;
+    QStringList filesAfter;
+};
+void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
+
+const Box kQuizMissing{".DAT Don't Exist", "DATファイルが無くなっています\r\n実行を中断します", MessageKind::Stop};
+const Box kNoRecordFile{"INI File ERROR", "INIファイルを作成できませんでした\r\n実行を中断します", MessageKind::Stop};
+}  // namespace
+
+class StartUpFailure : public StartUp, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(StartUpFailure, EndsTheGameAtItsStepWithItsMessage)
 {
-    const Box datMissing{".DAT Don't Exist", "DATファイルが無くなっています\r\n実行を中断します", MessageKind::Stop};
-    struct Case {
-        const char* name;
-        std::function<void()> prepare;
-        Box box;
-        QStringList filesAfter;
-    };
-    const Case cases[] = {
-        {"no quiz file", [] {}, datMissing, {}},
-        {"a folder for a quiz file", [this] { QDir(path("")).mkdir("NP2.DAT"); }, datMissing, {"NP2.DAT"}},
-        {"a second game", [this] { writeQuiz("q,a"), fake.anotherInstance = true; },
-         {"二重起動ERROR", "『ぬるぴか』の二重起動は出来ません", MessageKind::Stop}, {"NP2.DAT"}},
-        {"a record file that cannot be made", [this] { writeQuiz("q,a"), QDir(path("")).mkdir("NP2.INI"); },
-         {"INI File ERROR", "INIファイルを作成できませんでした\r\n実行を中断します", MessageKind::Stop}, {"NP2.DAT", "NP2.INI"}},
-        {"a record file linked into a folder that is not there",
-         [this] { writeQuiz("q,a"), QFile::link(path("Gone/NP2.INI"), path("NP2.INI")); },
-         {"INI File ERROR", "INIファイルを作成できませんでした\r\n実行を中断します", MessageKind::Stop}, {"NP2.DAT", "NP2.INI"}},
-        {"a broken record file", [this] { writeQuiz("q,a"), writeFile("NP2.INI", WithLine(RecordFile(), "Kaisu = 0", "Kaisu = x")); },
-         {"INI File ERROR", "INIファイルが壊れている可能性があります。削除するか修正してください", MessageKind::Stop},
-         {"NP2.DAT", "NP2.INI"}},
-    };
-    for (const Case& c : cases) {
-        TearDown();  // a fresh folder and game for each case
-        SetUp();
-        c.prepare();
-        EXPECT_TRUE(Ends(StartGame)) << c.name;
-        EXPECT_EQ(fake.boxes, std::vector<Box>{c.box}) << c.name;
-        EXPECT_EQ(files(), c.filesAfter) << c.name;
-        EXPECT_FALSE(titleWindow.isLoaded()) << c.name;
-    }
-    fake.folder = "/";  // at the root of the file system the paths get single separators
+    GetParam().prepare(*this);
     EXPECT_TRUE(Ends(StartGame));
-    EXPECT_EQ(G.recordPath + G.quizPath, "/NP2.INI/NP2.DAT");
+    EXPECT_EQ(fake.boxes, std::vector<Box>{GetParam().box});
+    EXPECT_EQ(files(), GetParam().filesAfter);
+    EXPECT_FALSE(titleWindow.isLoaded());
 }
 
-TEST_F(StartUp, ARecordFileThatGoesDuringPlayEndsTheGameAtTheNextWriteAndOneThatCannotBeWrittenIsReported)
+INSTANTIATE_TEST_SUITE_P(
+    Files, StartUpFailure,
+    ::testing::Values(
+        Failure{"NoQuizFile", [](FolderTest&) {}, kQuizMissing, {}},
+        Failure{"AFolderForAQuizFile", [](FolderTest& t) { QDir(t.path("")).mkdir("NP2.DAT"); }, kQuizMissing, {"NP2.DAT"}},
+        Failure{"ASecondGame",
+                [](FolderTest& t) {
+                    t.writeQuiz("q,a");
+                    t.fake.anotherInstance = true;
+                },
+                {"二重起動ERROR", "『ぬるぴか』の二重起動は出来ません", MessageKind::Stop}, {"NP2.DAT"}},
+        Failure{"ARecordFileThatCannotBeMade",
+                [](FolderTest& t) {
+                    t.writeQuiz("q,a");
+                    QDir(t.path("")).mkdir("NP2.INI");
+                },
+                kNoRecordFile, {"NP2.DAT", "NP2.INI"}},
+        Failure{"ARecordFileLinkedIntoAFolderThatIsNotThere",
+                [](FolderTest& t) {
+                    t.writeQuiz("q,a");
+                    QFile::link(t.path("Gone/NP2.INI"), t.path("NP2.INI"));
+                },
+                kNoRecordFile, {"NP2.DAT", "NP2.INI"}},
+        Failure{"ABrokenRecordFile",
+                [](FolderTest& t) {
+                    t.writeQuiz("q,a");
+                    t.writeFile("NP2.INI", WithLine(RecordFile(), "Kaisu = 0", "Kaisu = x"));
+                },
+                {"INI File ERROR", "INIファイルが壊れている可能性があります。削除するか修正してください", MessageKind::Stop},
+                {"NP2.DAT", "NP2.INI"}}),
+    [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
+
+TEST_F(StartUp, AtTheRootOfTheFileSystemThePathsGetSingleSeparators)
+{
+    fake.folder = "/";
+    EXPECT_TRUE(Ends(StartGame));
+    EXPECT_EQ(G.recordPath, "/NP2.INI");
+    EXPECT_EQ(G.quizPath, "/NP2.DAT");
+}
+
+TEST_F(StartUp, ARecordFileThatCannotBeWrittenIsReportedAndTheGameGoesOn)
 {
     startToMainWindow();
     ASSERT_EQ(::chmod(QFile::encodeName(path("NP2.INI")).constData(), 0444), 0);
     fake.boxes.clear();
-    EXPECT_FALSE(Ends([] { SaveRecord(kSurrenderRecord, std::int32_t{1}); }));  // the game goes on
+    EXPECT_FALSE(Ends([] { SaveRecord(kSurrenderRecord, std::int32_t{1}); }));
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"INI File ERROR", "INIファイルに書き込めませんでした", MessageKind::Warning}}));
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
+}
+
+TEST_F(StartUp, ARecordFileThatGoesDuringPlayEndsTheGameAtTheNextWrite)
+{
+    startToMainWindow();
     QFile::remove(path("NP2.INI"));
     EXPECT_TRUE(Ends([] { SaveRecord(kSurrenderRecord, std::int32_t{1}); }));
     EXPECT_EQ(fake.boxes.back(), (Box{".INI Don't Exist", "INIファイルが無くなっています\r\n実行を中断します", MessageKind::Stop}));
-    EXPECT_TRUE(G.aborting && !mainWindow.isLoaded());  // let go by the main window
+    EXPECT_TRUE(G.aborting);
+    EXPECT_FALSE(mainWindow.isLoaded());  // let go by the main window
     EXPECT_EQ(readFile("NP2.INI"), "<missing>");
 }

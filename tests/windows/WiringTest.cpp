@@ -19,19 +19,24 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     StartGame();
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left})  // title: ANOTHER, time attack
         QTest::keyClick(&*titleWindow, k);
-    EXPECT_TRUE(G.course == "ANOTHER" && G.timeAttack);
+    EXPECT_EQ(G.course, Course::Another);
+    EXPECT_TRUE(G.timeAttack);
     Fire(titleWindow->handOverTimer);
-    QTRY_VERIFY_WITH_TIMEOUT(mainWindow.isLoaded() && !titleWindow.isLoaded(), 2000);
-    EXPECT_TRUE(G.titleKeys.down == 0 && G.titleKeys.left == 0);  // the main window starts the key runs afresh
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow.isLoaded(), 2000);
+    EXPECT_FALSE(titleWindow.isLoaded());
+    EXPECT_EQ(G.titleKeys.down, 0);  // the main window starts the key runs afresh
+    EXPECT_EQ(G.titleKeys.left, 0);
 
     fake.boxes.clear();
     PlayerCloses(&*mainWindow);  // the close box
-    mainWindow->exitItem->trigger();
+    mainWindow->closeItem->trigger();
     EXPECT_EQ(fake.boxes.size(), 2u);
     mainWindow->versionItem->trigger();
     VersionWindow* version = &*versionWindow;
     mainWindow->versionItem->trigger();  // the same window again, beside the main window
-    EXPECT_TRUE(&*versionWindow == version && version->isVisible() && mainWindow->isVisible());
+    EXPECT_EQ(&*versionWindow, version);
+    EXPECT_TRUE(version->isVisible());
+    EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_EQ(version->versionLabel->text(), "Ver 0.21");
     Click(versionWindow->okButton);
     EXPECT_FALSE(versionWindow.isLoaded());
@@ -51,7 +56,8 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     Click(mainWindow->problemButton);
 
     Fire(panelsCard->closeTimer);
-    QTRY_VERIFY_WITH_TIMEOUT(panelsWindow.isLoaded() && !panelsCard.isLoaded(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(panelsWindow.isLoaded(), 2000);
+    EXPECT_FALSE(panelsCard.isLoaded());
     Click(panelsWindow->startButton);
     EXPECT_TRUE(panelsWindow->timeLimit->isActive());
     for (int n : {1, 2, 4, 1, 2, 4})  // a click and its undoing, panel by panel

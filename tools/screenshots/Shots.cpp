@@ -96,7 +96,7 @@ int main(int argc, char* argv[])
 
     StartGame();
     G.timeAttack = true;  // every label of the opening is on
-    G.course = mode == "game" ? "NORMAL" : "ANOTHER";
+    G.course = mode == "game" ? Course::Normal : Course::Another;
     Shot("title", *titleWindow);
     titleWindow->onHandOver();
     Shot("opening", *mainWindow);

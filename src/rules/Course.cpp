@@ -1,0 +1,3 @@
+#include "rules/Course.h"
+
+QString CourseLabel(Course course) { return course == Course::Another ? "ANOTHER" : "NORMAL"; }

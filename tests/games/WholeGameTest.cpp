@@ -87,7 +87,7 @@ protected:
     {
         mainWindow->onProblemClicked();
         RunAsHandler([] { quizCard->onTimeUp(); });
-        fake.random.fractions = {0.015f};  // draws the first question
+        fake.fractions = {0.015f};  // draws the first question
         quizWindow->onStartClicked();
     }
     void answerQuiz()  // 30

@@ -8,6 +8,7 @@ struct Level {
     int quits, surrenders;
     const char* word;
 };
+void PrintTo(const Level& l, std::ostream* os) { *os << l.quits << " quits, " << l.surrenders << " surrenders"; }
 class LevelWords : public ::testing::TestWithParam<Level> {};
 }  // namespace
 

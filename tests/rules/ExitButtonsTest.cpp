@@ -1,7 +1,7 @@
 #include "rules/ExitButtons.h"
 #include "rules/Stages.h"
 
-#include "ScriptedRandom.h"
+#include "FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ struct Presses {
     bool surrenderOffered;
     ProblemButtonOffer problemButton;  // by the last press
 };
+void PrintTo(const Presses& p, std::ostream* os) { *os << p.buttons; }
 
 class ExitPresses : public ::testing::TestWithParam<Presses> {};
 }  // namespace
@@ -58,8 +59,8 @@ std::pair<int, int> TopLeft(const ExitPlace& p) { return {p.top, p.left}; }
 
 TEST(ExitJumps, DrawFourDigitsAgainUntilThePlaceIsWithinTheBoundsReseedingPerButton)
 {
-    ScriptedRandom random;
-    random.digits("9999" "0120" "0240" "0495" "1215");  // 9999 is out of bounds: drawn again
+    FakeServices random;
+    random.scriptDigits("9999" "0120" "0240" "0495" "1215");  // 9999 is out of bounds: drawn again
     const ExitJump jump = JumpExits(random);
     EXPECT_EQ(TopLeft(jump.places[0]), std::make_pair(120, 240));
     EXPECT_EQ(TopLeft(jump.places[1]), std::make_pair(495, 1215));
@@ -68,18 +69,18 @@ TEST(ExitJumps, DrawFourDigitsAgainUntilThePlaceIsWithinTheBoundsReseedingPerBut
 
 TEST(ExitJumps, ButtonsMeetWhenTheyTouchAndNotATwipFurther)
 {
-    ScriptedRandom random;
-    random.digits("0120" "0240" "0495" "1215");  // 375 and 975 apart: touching
+    FakeServices random;
+    random.scriptDigits("0120" "0240" "0495" "1215");  // 375 and 975 apart: touching
     EXPECT_TRUE(JumpExits(random).meet);
-    random.digits("0120" "0240" "0496" "1215");
+    random.scriptDigits("0120" "0240" "0496" "1215");
     EXPECT_FALSE(JumpExits(random).meet);
-    random.digits("0120" "0240" "0495" "1216");
+    random.scriptDigits("0120" "0240" "0495" "1216");
     EXPECT_FALSE(JumpExits(random).meet);
 }
 
 TEST(ExitJumps, EveryPlaceLiesWithinTheBoundsAndTheWholeRangeIsReached)
 {
-    ScriptedRandom random;
+    FakeServices random;
     int lowestTop = 9999, highestLeft = 0;
     for (int i = 0; i < 2000; ++i) {
         for (const ExitPlace& p : JumpExits(random).places) {

@@ -1,6 +1,6 @@
 #include "rules/Panels.h"
 
-#include "ScriptedRandom.h"
+#include "FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@ struct FlipRow {
     int panel;
     const char* fromAllBlue;
 };
+void PrintTo(const FlipRow& r, std::ostream* os) { *os << "panel " << r.panel; }
 class PanelFlips : public ::testing::TestWithParam<FlipRow> {};
 }  // namespace
 
@@ -46,8 +47,8 @@ TEST(Panels, TheCornersAndThenTheCentreMakeAllRed)
 
 TEST(Panels, AScrambleReseedsPerPanelAndTakesEvenDigitsAsBlue)
 {
-    ScriptedRandom random;
-    random.digits("012345678" "135797531");
+    FakeServices random;
+    random.scriptDigits("012345678" "135797531");
     EXPECT_EQ(Text(Scramble(random)), "BRBRBRBRB");
     EXPECT_EQ(random.reseeds, 9);
     EXPECT_EQ(Text(Scramble(random)), "RRRRRRRRR");  // all red is a possible scramble

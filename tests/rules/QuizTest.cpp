@@ -3,7 +3,7 @@
 #include "runtime/TextFile.h"
 
 #include "FolderTest.h"
-#include "ScriptedRandom.h"
+#include "FakeServices.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -30,7 +30,7 @@ protected:
 
 TEST(QuizTarget, IsOneToNinetyNineAfterAReseedAndZeroIsDrawnAgain)
 {
-    ScriptedRandom random;
+    FakeServices random;
     random.fractions = {0.001f, 0.0f, 0.5f, 0.999f};
     EXPECT_EQ(DrawQuizTarget(random), 50);
     EXPECT_EQ(DrawQuizTarget(random), 99);

@@ -32,6 +32,7 @@ struct BrokenCase {
     const char* name;
     const char* values[4];  // Kousan, Tyutai, N_Time, A_Time; null: the key is missing
 };
+void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
 
 class BrokenRecords : public RecordFileTest, public ::testing::WithParamInterface<BrokenCase> {};
 

@@ -51,6 +51,7 @@ struct Press {
     std::int16_t newStage;
     int problemEnabled;  // 1 enabled, 0 disabled, -1 left as it was
 };
+void PrintTo(const Press& p, std::ostream* os) { *os << p.name; }
 class SwitchPresses : public ::testing::TestWithParam<Press> {};
 }  // namespace
 

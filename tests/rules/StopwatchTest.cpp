@@ -11,6 +11,7 @@ struct Stop {
     StopVerdict verdict;
     const char* shown;
 };
+void PrintTo(const Stop& s, std::ostream* os) { *os << s.name; }
 class Stops : public ::testing::TestWithParam<Stop> {};
 }  // namespace
 

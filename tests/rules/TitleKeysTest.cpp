@@ -8,6 +8,7 @@ struct Run {
     Course course;
     bool timeAttack;
 };
+void PrintTo(const Run& r, std::ostream* os) { *os << '"' << r.keys << '"'; }
 class TitleKeyRunsTest : public ::testing::TestWithParam<Run> {};
 }  // namespace
 

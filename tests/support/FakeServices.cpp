@@ -25,6 +25,27 @@ void FakeServices::pause(int ms)
     now += static_cast<float>(ms) / 1000.0f;
 }
 
+void FakeServices::reseed()
+{
+    ++reseeds;
+    generator_.reseed(now);
+}
+
+float FakeServices::fraction()
+{
+    if (fractions.empty())
+        return generator_.next();
+    const float f = fractions.front();
+    fractions.pop_front();
+    return f;
+}
+
+void FakeServices::scriptDigits(const char* digits)
+{
+    for (const char* d = digits; *d; ++d)
+        fractions.push_back(static_cast<float>(*d - '0') / 10.0f + 0.05f);
+}
+
 void FakeServices::endProgram()
 {
     ended = true;

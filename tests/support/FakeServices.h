@@ -1,7 +1,8 @@
 #pragma once
 // Services for tests: message boxes are recorded and answered from a script, the clock
-// moves only when told (or by a pause), random numbers can be scripted, EndProgram throws.
-#include "ScriptedRandom.h"
+// moves only when told (or by a pause), random numbers can be scripted (for the rules
+// too, as their random source), EndProgram throws.
+#include "runtime/Random.h"
 #include "runtime/Services.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ struct Box {
 void PrintTo(const Box& box, std::ostream* os);
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-class FakeServices : public Services {
+class FakeServices : public Services, public RandomSource {
 public:
     std::vector<Box> boxes;
     std::deque<Answer> answers;  // for Yes/No questions; No, the default, when none is left
@@ -29,7 +30,8 @@ public:
     float now = 36000.0f;  // 10:00:00; a pause moves it on
     std::vector<int> pauses;
     std::function<void(int ms)> onPause;
-    ScriptedRandom random;
+    std::deque<float> fractions;  // scripted random draws, then the generator
+    int reseeds = 0;
     int eventRounds = 0;
     bool ended = false;
     bool anotherInstance = false;
@@ -43,8 +45,10 @@ public:
     float clockSeconds() override { return now; }
     void pause(int ms) override;
     void processEvents() override { ++eventRounds; }
-    void reseedRandom() override { random.reseed(); }
-    float randomFraction() override { return random.fraction(); }
+    void reseedRandom() override { reseed(); }
+    float randomFraction() override { return fraction(); }
+    void reseed() override;
+    float fraction() override;
     [[noreturn]] void endProgram() override;
     bool anotherInstanceRunning(const QString& f) override
     {
@@ -56,7 +60,11 @@ public:
     int screenWidthTwips() override { return screenWidth; }
     int screenHeightTwips() override { return 11520; }  // 768 pixels
 
-    void scriptDigits(const char* digits) { random.digits(digits); }
+    // Scripts the digits that WholePart(fraction() * 10) will give.
+    void scriptDigits(const char* digits);
+
+private:
+    RandomNumbers generator_;
 };
 
 // Runs code that must end the program; false when it returned instead.

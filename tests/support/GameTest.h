@@ -4,9 +4,18 @@
 #include "FolderTest.h"
 
 #include "rules/GameState.h"
-#include "Harness.h"
 #include "windows/StartUp.h"
 #include "windows/Windows.h"
+
+#include <functional>
+
+// Runs a function as the window system runs a handler: a window closed inside it is
+// deleted once it returns, and EndProgram() stops it there.
+void RunAsHandler(const std::function<void()>& handler);
+// Drops every window at once without asking any of them.
+void ResetWindows();
+// How many timers of the loaded windows are running.
+int RunningTimerCount();
 
 class GameTest : public FolderTest {
 protected:

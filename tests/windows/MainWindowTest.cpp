@@ -51,39 +51,28 @@ TEST_F(MainWindowTest, ButtonsThatMeetOfferAttackOnlyAfterLock)
     EXPECT_TRUE(w.problemButton->isEnabled());
 }
 
-namespace {
-struct ProblemPress {
-    std::int16_t stage;
-    std::int16_t newStage;
-    WindowSlotBase* opened;  // none: the main window stays
-    bool notYet;             // "そう簡単には終了できないのでした"
-};
-void PrintTo(const ProblemPress& p, std::ostream* os) { *os << "stage " << p.stage; }
-class ProblemButtonPresses : public MainWindowTest, public ::testing::WithParamInterface<ProblemPress> {};
-}  // namespace
-
-TEST_P(ProblemButtonPresses, OpenThePuzzleOfTheStage)
+TEST_F(MainWindowTest, TheProblemButtonTakesTheBlankMenuAwayWithTheFirstPuzzle)
 {
-    const ProblemPress& p = GetParam();
     startRun();
     mainWindow->blankMenu->setVisible(true);
-    G.stage = p.stage;
-    fake.boxes.clear();
+    G.stage = Stage::kLocked;
     mainWindow->onProblemClicked();
-    EXPECT_EQ(G.stage, p.newStage);
-    EXPECT_EQ(mainWindow->isVisible(), p.opened == nullptr);
-    for (WindowSlotBase* slot : std::initializer_list<WindowSlotBase*>{&panelsCard, &quizCard, &stopwatchWindow})
-        EXPECT_EQ(slot->isLoaded(), slot == p.opened);
-    EXPECT_EQ(mainWindow->blankMenu->isVisible(), p.opened != &panelsCard);  // the blank menu goes with the first puzzle
-    EXPECT_EQ(fake.boxes.size(), p.notYet ? 1u : 0u);
+    EXPECT_TRUE(panelsCard.isLoaded());
+    EXPECT_FALSE(mainWindow->blankMenu->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindow, ProblemButtonPresses,
-                         ::testing::Values(ProblemPress{Stage::kLocked, Stage::kPanelsOpen, &panelsCard, false},
-                                           ProblemPress{Stage::kPanelsSolved, Stage::kQuizOpen, &quizCard, false},
-                                           ProblemPress{Stage::kQuizSolved, Stage::kStopwatchOpen, &stopwatchWindow, false},
-                                           ProblemPress{Stage::kWrongTry, Stage::kWrongTry, nullptr, true},
-                                           ProblemPress{Stage::kWindowClicked, Stage::kWindowClicked, nullptr, false}));
+TEST_F(MainWindowTest, TheProblemButtonEndsNothingBeforeTheLastTrickIsSolved)
+{
+    startRun();
+    G.stage = Stage::kWrongTry;
+    mainWindow->onProblemClicked();
+    EXPECT_EQ(fake.boxes.back(), (Box{"ふふふ", "そう簡単には終了できないのでした"}));
+    G.stage = Stage::kWindowClicked;
+    fake.boxes.clear();
+    mainWindow->onProblemClicked();
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(mainWindow->isVisible());
+}
 
 TEST_F(MainWindowTest, TheSurrenderButtonAsksTheRiddleOfTheCourseAtTheLastTrick)
 {
@@ -116,6 +105,7 @@ struct CloseRow {
     bool closes;
     bool refused;  // with "だめだめ"
 };
+void PrintTo(const CloseRow& r, std::ostream* os) { *os << r.name; }
 class MainWindowCloses : public MainWindowTest, public ::testing::WithParamInterface<CloseRow> {};
 }  // namespace
 

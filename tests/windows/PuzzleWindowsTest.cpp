@@ -48,6 +48,11 @@ TEST_F(PuzzleWindows, ACardTakesNoInputForFiveSecondsThenShowsItsPuzzleBeforeThe
     EXPECT_EQ(fake.boxes.back(), (Box{"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}));
 }
 
+TEST_F(PuzzleWindows, TheQuizCardTellsTheQuizsTimeLimitInFullWidthDigits)
+{
+    EXPECT_EQ(quizCard->lines.back()->text(), "制限時間 ５秒");
+}
+
 TEST_F(PuzzleWindows, NinePanelsStopWhenAllAreRedEvenBeforeStartAndTheScrambleLeavesStopAsItWas)
 {
     PanelsWindow& w = open(panelsWindow, Stage::kPanelsOpen);
@@ -103,6 +108,7 @@ struct QuizOutcome {
     bool inputFails;
     Box box;
 };
+void PrintTo(const QuizOutcome& o, std::ostream* os) { *os << o.name; }
 class QuizOutcomes : public PuzzleWindows, public ::testing::WithParamInterface<QuizOutcome> {};
 }  // namespace
 
@@ -168,6 +174,7 @@ struct StopRow {
     Color colour;
     const char* buttons;
 };
+void PrintTo(const StopRow& r, std::ostream* os) { *os << r.name; }
 class StopwatchStops : public PuzzleWindows, public ::testing::WithParamInterface<StopRow> {};
 }  // namespace
 

@@ -61,31 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Failure{"NoQuizFile", [](FolderTest&) {}, kQuizMissing, {}},
         Failure{"AFolderForAQuizFile", [](FolderTest& t) { QDir(t.path("")).mkdir("NP2.DAT"); }, kQuizMissing, {"NP2.DAT"}},
-        Failure{"ASecondGame",
-                [](FolderTest& t) {
-                    t.writeQuiz("q,a");
-                    t.fake.anotherInstance = true;
-                },
+        Failure{"ASecondGame", [](FolderTest& t) { t.writeQuiz("q,a"), t.fake.anotherInstance = true; },
                 {"二重起動ERROR", "『ぬるぴか』の二重起動は出来ません", MessageKind::Stop}, {"NP2.DAT"}},
-        Failure{"ARecordFileThatCannotBeMade",
-                [](FolderTest& t) {
-                    t.writeQuiz("q,a");
-                    QDir(t.path("")).mkdir("NP2.INI");
-                },
+        Failure{"ARecordFileThatCannotBeMade", [](FolderTest& t) { t.writeQuiz("q,a"), QDir(t.path("")).mkdir("NP2.INI"); },
                 kNoRecordFile, {"NP2.DAT", "NP2.INI"}},
         Failure{"ARecordFileLinkedIntoAFolderThatIsNotThere",
-                [](FolderTest& t) {
-                    t.writeQuiz("q,a");
-                    QFile::link(t.path("Gone/NP2.INI"), t.path("NP2.INI"));
-                },
-                kNoRecordFile, {"NP2.DAT", "NP2.INI"}},
-        Failure{"ABrokenRecordFile",
-                [](FolderTest& t) {
-                    t.writeQuiz("q,a");
-                    t.writeFile("NP2.INI", WithLine(RecordFile(), "Kaisu = 0", "Kaisu = x"));
-                },
-                {"INI File ERROR", "INIファイルが壊れている可能性があります。削除するか修正してください", MessageKind::Stop},
-                {"NP2.DAT", "NP2.INI"}}),
+                [](FolderTest& t) { t.writeQuiz("q,a"), QFile::link(t.path("Gone/NP2.INI"), t.path("NP2.INI")); }, kNoRecordFile,
+                {"NP2.DAT", "NP2.INI"}},
+        Failure{"ABrokenRecordFile", [](FolderTest& t) { t.writeQuiz("q,a"), t.writeFile("NP2.INI", WithLine(RecordFile(), "Kaisu = 0", "Kaisu = x")); },
+                {"INI File ERROR", "INIファイルが壊れている可能性があります。削除するか修正してください", MessageKind::Stop}, {"NP2.DAT", "NP2.INI"}}),
     [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
 
 TEST_F(StartUp, AtTheRootOfTheFileSystemThePathsGetSingleSeparators)

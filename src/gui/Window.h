@@ -39,7 +39,8 @@ public:
     bool takesInput() const;
     void setTakesInput(bool on);
 
-    // Loads the window first when needed; never modal. Also raises and activates it.
+    // Never modal. A window shown raises and activates itself, and the first control in
+    // its tab order takes the focus.
     void setVisible(bool visible) override;
 
     // The game's own code asks through close(); the player's requests come as spontaneous

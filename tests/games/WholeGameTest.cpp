@@ -258,6 +258,7 @@ TEST_F(Ending, AnotherWithTimeAttackShowsEveryScreenSetsANewBestTimeAndResetsThe
     title(Course::Another, true);
     EXPECT_EQ(G.course, Course::Another);
     EXPECT_TRUE(G.timeAttack);
+    EXPECT_EQ(mainWindow->courseLabel->text(), "ANOTHER");
     EXPECT_EQ(mainWindow->bestTimeLabel->text(), "BEST TIME 9999 秒");  // the course's own
     EXPECT_TRUE(mainWindow->timeAttackLabel->isVisible());
     EXPECT_TRUE(mainWindow->bestTimeLabel->isVisible());
@@ -340,14 +341,17 @@ TEST_P(SurrenderEverywhere, ShowsTheStagesHintCountsAndEnds)
         EXPECT_EQ(w.upperLine->textColor(), kCyan);
         EXPECT_EQ(w.lowerLine->isVisible() ? w.lowerLine->text() : "", hint.lowerLine);  // or left hidden
         EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.backColor(), kTeal);
         EXPECT_FALSE(w.takesInput());
         EXPECT_FALSE(quizWindow.isLoaded() && quizWindow->isVisible());
         EXPECT_FALSE(stopwatchWindow.isLoaded() && stopwatchWindow->isVisible());
         EXPECT_EQ(RunningTimerCount(), 0);
     };
     fake.boxes.clear();
+    fake.pauses.clear();
     fake.answers = {Answer::Yes};
     EXPECT_TRUE(Ends([&] { surrenderAt(s.stage); }));
+    EXPECT_EQ(fake.pauses, std::vector<int>{3000});
     EXPECT_EQ(captions, std::vector<QString>{hint.clearRate});
     EXPECT_EQ(fake.boxes.back(), (Box{"仕方ないなぁ", "ただいまの降参回数は 10 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
                                       MessageKind::Information}));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -52,6 +53,17 @@ TEST_F(WindowLayer, KeyReleasesCountButAutoRepeatedOnesDoNot)
     for (QKeyEvent* e : {&repeated, &down, &other})
         QApplication::sendEvent(&*sample, e);
     EXPECT_EQ(sample->keys, (std::vector<std::pair<Key, Modifiers>>{{Key::Down, ShiftKey}, {Key::Other, NoModifier}}));
+}
+
+TEST_F(WindowLayer, AClosedWindowsTimersStopAndTheNextUseMakesItAfresh)
+{
+    auto* timer = new Timer(&*sample);
+    timer->start(1000);
+    const QPointer<SampleWindow> closed(&*sample);
+    ASSERT_TRUE(sample.close());
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(sample.isLoaded());
+    EXPECT_NE(&*sample, closed.data());
 }
 
 TEST_F(WindowLayer, ADoubleClickIsOneClickAndEitherEnterOrSpacePressTheFocusedButton)

@@ -60,10 +60,11 @@ std::pair<int, int> TopLeft(const ExitPlace& p) { return {p.top, p.left}; }
 TEST(ExitJumps, DrawFourDigitsAgainUntilThePlaceIsWithinTheBoundsReseedingPerButton)
 {
     FakeServices random;
-    random.scriptDigits("9999" "0120" "0240" "0495" "1215");  // 9999 is out of bounds: drawn again
+    // a top from 120 to 2280, a left from 240 to 3840: one past a bound is drawn again
+    random.scriptDigits("2281" "2280" "3841" "3840" "0119" "0120" "0239" "0240");
     const ExitJump jump = JumpExits(random);
-    EXPECT_EQ(TopLeft(jump.places[0]), std::make_pair(120, 240));
-    EXPECT_EQ(TopLeft(jump.places[1]), std::make_pair(495, 1215));
+    EXPECT_EQ(TopLeft(jump.places[0]), std::make_pair(2280, 3840));
+    EXPECT_EQ(TopLeft(jump.places[1]), std::make_pair(120, 240));
     EXPECT_EQ(random.reseeds, 2);
 }
 

@@ -35,16 +35,6 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelFlips,
                                            FlipRow{7, "BBBRBBRRB"}, FlipRow{8, "BBBBRBRRR"}, FlipRow{9, "BBBBBRBRR"}),
                          [](const ::testing::TestParamInfo<FlipRow>& info) { return "Panel" + std::to_string(info.param.panel); });
 
-TEST(Panels, TheCornersAndThenTheCentreMakeAllRed)
-{
-    Board board = AllBlue();
-    for (int panel : {1, 3, 7, 9}) {
-        board = Flip(board, panel);
-        EXPECT_FALSE(AllRed(board)) << panel;
-    }
-    EXPECT_TRUE(AllRed(Flip(board, 5)));
-}
-
 TEST(Panels, AScrambleReseedsPerPanelAndTakesEvenDigitsAsBlue)
 {
     FakeServices random;

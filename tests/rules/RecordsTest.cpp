@@ -96,12 +96,3 @@ TEST_F(RecordFileTest, ALinkToRecordsNotMadeYetGetsItsTargetMadeAndStaysALink)
     EXPECT_EQ(QDir(path("Sync")).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"NP2.INI"});
 }
 
-TEST_F(RecordFileTest, ALinkIntoAFolderThatIsNotThereMakesNothing)
-{
-    ASSERT_EQ(::symlink(QFile::encodeName(path("Gone/NP2.INI")).constData(), QFile::encodeName(file()).constData()), 0);
-    EXPECT_FALSE(CreateRecordFile(file()));
-    EXPECT_EQ(QFileInfo(file()).symLinkTarget(), path("Gone/NP2.INI"));
-    EXPECT_FALSE(QFileInfo::exists(path("Gone")));
-    EXPECT_EQ(QDir(path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList{"NP2.INI"});
-}

@@ -23,7 +23,8 @@ std::string ReadAll(const QString& path)
 }
 
 // Starts a writer that writes the two values by turns until it is killed, and returns
-// once it has written the file at least once.
+// once it has replaced the file at least once (a write of the value the file already
+// holds leaves it alone, and so leaves the last kill's leftover too).
 pid_t StartWriter(const QByteArray& path, const char* a, const char* b)
 {
     int fds[2];
@@ -32,7 +33,7 @@ pid_t StartWriter(const QByteArray& path, const char* a, const char* b)
     const pid_t pid = ::fork();
     if (pid == 0) {  // this test's process has no other threads: the child may write at once
         for (unsigned long i = 0; WritePrivateProfileStringA("Kousan", "Kaisu", i % 2 ? a : b, path.constData()); ++i)
-            if (i == 0 && ::write(fds[1], "w", 1) != 1)
+            if (i == 1 && ::write(fds[1], "w", 1) != 1)  // one of two writes changed the file
                 break;
         ::_exit(1);
     }

@@ -59,6 +59,8 @@ TEST_F(TextFiles, AFileIsUtf8OnlyWhenAllOfItIsAndLinesLongerThanAnyBufferAreWhol
     EXPECT_EQ(lines("in.txt").value(0), "問題,答え");
     writeFile("in.txt", "問題,です\n\xE3\x81");  // a character cut off by the file's end
     EXPECT_EQ(lines("in.txt").value(0), DecodeCp932("問題,です"));
+    writeFile("in.txt", "問題,\xED\xA0\x80\n");  // an encoded surrogate is no UTF-8
+    EXPECT_EQ(lines("in.txt").value(0), DecodeCp932("問題,\xED\xA0\x80"));
     // characters of three and four bytes cut by every buffer's end
     const QString many = QString("あ😀").repeated(30000);
     writeFile("in.txt", many.toStdString() + "\n");

@@ -16,6 +16,9 @@ void RunAsHandler(const std::function<void()>& handler);
 void ResetWindows();
 // How many timers of the loaded windows are running.
 int RunningTimerCount();
+// Handles events until the condition holds, for at most that long; whether it holds then.
+// (Qt's QTRY macros report to Qt's test runner, not to this one: they cannot fail a test.)
+bool WaitFor(const std::function<bool()>& condition, int ms = 2000);
 
 class GameTest : public FolderTest {
 protected:

@@ -180,11 +180,8 @@ void Window::setVisible(bool visible)
         applyGeometry();
         QWidget::setVisible(true);
         // The real frame is known once the window manager has framed the window and it is
-        // on screen: then it is placed again with it.
-        if (!watchingExposure_ && windowHandle()) {
-            watchingExposure_ = true;
-            windowHandle()->installEventFilter(this);
-        }
+        // on screen: then it is placed again with it. (Installed again, a filter stays one.)
+        windowHandle()->installEventFilter(this);
         // Like a classic window, the first control in the tab order takes the focus.
         if (!focusWidget()) {
             QWidget* w = nextInFocusChain();

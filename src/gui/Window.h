@@ -104,7 +104,6 @@ private:
     bool closeBox_ = true;
     bool playerCloseAllowed_ = false;
     bool takeKeyboard_ = false;
-    bool watchingExposure_ = false;
     Color backColor_ = kSystemFace;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     QWidget* lastPlaced_ = nullptr;

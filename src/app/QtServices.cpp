@@ -145,9 +145,9 @@ void QtServices::pause(int ms)
 
 void QtServices::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void QtServices::reseedRandom() { random_.reseed(clockSeconds()); }
+void QtServices::reseed() { random_.reseed(clockSeconds()); }
 
-float QtServices::randomFraction() { return random_.next(); }
+float QtServices::fraction() { return random_.next(); }
 
 void QtServices::endProgram()
 {

@@ -12,8 +12,8 @@ public:
     float clockSeconds() override;
     void pause(int ms) override;
     void processEvents() override;
-    void reseedRandom() override;
-    float randomFraction() override;
+    void reseed() override;
+    float fraction() override;
     [[noreturn]] void endProgram() override;
     bool anotherInstanceRunning(const QString& folder) override;
     QString programFolder() override;

@@ -5,5 +5,4 @@
 #include "rules/GameState.h"
 #include "runtime/Input.h"
 
-
 void CountTitleKey(Key key, TitleKeyRuns& runs, Course& course, bool& timeAttack);

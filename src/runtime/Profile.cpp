@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-
 namespace {
 
 // One line of the file as it stands, with its own line end.

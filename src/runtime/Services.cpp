@@ -5,14 +5,6 @@
 namespace {
 Services* current = nullptr;
 
-// Holds nothing: every draw asks the installed services.
-class ThroughServices : public RandomSource {
-public:
-    void reseed() override { ReseedRandom(); }
-    float fraction() override { return RandomFraction(); }
-};
-ThroughServices throughServices;
-
 Services& Current()
 {
     if (!current)
@@ -29,9 +21,7 @@ QString AskText(const QString& title, const QString& prompt) { return Current().
 float ClockSeconds() { return Current().clockSeconds(); }
 void Pause(int ms) { Current().pause(ms); }
 void ProcessEvents() { Current().processEvents(); }
-void ReseedRandom() { Current().reseedRandom(); }
-float RandomFraction() { return Current().randomFraction(); }
-RandomSource& GameRandom() { return throughServices; }
+RandomSource& GameRandom() { return Current(); }
 void EndProgram()
 {
     Current().endProgram();

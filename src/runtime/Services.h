@@ -20,7 +20,8 @@ enum class Answer { Ok, Yes, No };
 // Thrown by a test's EndProgram(); the window layer's event wrappers catch it.
 struct ProgramEnded {};
 
-class Services {
+// The random numbers are the source's reseed() and fraction().
+class Services : public RandomSource {
 public:
     virtual ~Services() = default;
     virtual Answer showMessage(const QString& title, const QString& text, MessageKind kind) = 0;
@@ -28,8 +29,6 @@ public:
     virtual float clockSeconds() = 0;  // seconds since local midnight
     virtual void pause(int ms) = 0;    // blocks; what was set before is on screen meanwhile
     virtual void processEvents() = 0;
-    virtual void reseedRandom() = 0;
-    virtual float randomFraction() = 0;  // [0, 1)
     [[noreturn]] virtual void endProgram() = 0;
     // One game at a time per folder: true when another game holds it, else this one does.
     virtual bool anotherInstanceRunning(const QString& folder) = 0;
@@ -57,9 +56,7 @@ QString AskText(const QString& title, const QString& prompt);
 float ClockSeconds();
 void Pause(int ms);
 void ProcessEvents();
-void ReseedRandom();
-float RandomFraction();
-RandomSource& GameRandom();  // the two above, for the rules
+RandomSource& GameRandom();  // for the rules
 [[noreturn]] void EndProgram();
 bool AnotherInstanceRunning(const QString& folder);
 QString ProgramFolder();

@@ -65,7 +65,6 @@ std::string EncodeCp932(const QString& text)
     return Convert("CP932", "UTF-16LE", utf16, "?", 2);
 }
 
-
 TextFileWriter::TextFileWriter(QString path) : path_(std::move(path)) {}
 
 void TextFileWriter::writeLine(const QString& line)

@@ -21,7 +21,7 @@ struct Box {
 void PrintTo(const Box& box, std::ostream* os);
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-class FakeServices : public Services, public RandomSource {
+class FakeServices : public Services {
 public:
     std::vector<Box> boxes;
     std::deque<Answer> answers;  // for Yes/No questions; No, the default, when none is left
@@ -45,8 +45,6 @@ public:
     float clockSeconds() override { return now; }
     void pause(int ms) override;
     void processEvents() override { ++eventRounds; }
-    void reseedRandom() override { reseed(); }
-    float randomFraction() override { return fraction(); }
     void reseed() override;
     float fraction() override;
     [[noreturn]] void endProgram() override;

@@ -56,8 +56,8 @@ public:
         now += static_cast<float>(ms) / 1000.0f;
     }
     void processEvents() override {}
-    void reseedRandom() override {}
-    float randomFraction() override
+    void reseed() override {}
+    float fraction() override
     {
         if (fractions.empty())
             return random.next();

@@ -82,7 +82,7 @@ TEST_F(RecordFileTest, ThePlayersOwnFilesBesideTheRecordsSurviveTheirCreationAnd
     for (const QString& name : own)
         EXPECT_EQ(readFile(name), "kept: " + name.toStdString()) << name.toStdString();
     // and nothing of the game's own is left beside them
-    EXPECT_EQ(QDir(path("")).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), own.size() + 1);
+    EXPECT_EQ(entries().size(), own.size() + 1);
 }
 
 TEST_F(RecordFileTest, ALinkToRecordsNotMadeYetGetsItsTargetMadeAndStaysALink)
@@ -93,6 +93,6 @@ TEST_F(RecordFileTest, ALinkToRecordsNotMadeYetGetsItsTargetMadeAndStaysALink)
     ASSERT_EQ(WriteRecord(file(), kQuitRecord, std::int32_t{1}), RecordStatus::Ok);
     EXPECT_EQ(QFileInfo(file()).symLinkTarget(), path("Sync/NP2.INI"));
     EXPECT_EQ(readFile("Sync/NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=1"));
-    EXPECT_EQ(QDir(path("Sync")).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"NP2.INI"});
+    EXPECT_EQ(entries("Sync"), QStringList{"NP2.INI"});
 }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 
 void FolderTest::SetUp()
@@ -27,6 +28,11 @@ std::string FolderTest::readFile(const QString& name) const
 {
     QFile f(path(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
+}
+
+QStringList FolderTest::entries(const QString& folder) const
+{
+    return QDir(path(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 void FolderTest::writeQuiz(const QString& lines)

@@ -18,6 +18,7 @@ public:  // for the rows of parameterised tests too
     void writeFile(const QString& name, const std::string& bytes) const;
     std::string readFile(const QString& name) const;  // "<missing>" when there is none
     void writeQuiz(const QString& lines);              // CP932, CR LF
+    QStringList entries(const QString& folder = "") const;  // every name in it, hidden ones too, in order
 
     FakeServices fake;
 

@@ -5,17 +5,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <sys/stat.h>
 
-class StartUp : public GameTest {
-protected:
-    QStringList files() const
-    {
-        return QDir(path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
-    }
-};
+class StartUp : public GameTest {};
 
 TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSeconds)
 {
@@ -52,7 +45,7 @@ TEST_P(StartUpFailure, EndsTheGameAtItsStepWithItsMessage)
     GetParam().prepare(*this);
     EXPECT_TRUE(Ends(StartGame));
     EXPECT_EQ(fake.boxes, std::vector<Box>{GetParam().box});
-    EXPECT_EQ(files(), GetParam().filesAfter);
+    EXPECT_EQ(entries(), GetParam().filesAfter);
     EXPECT_FALSE(titleWindow.isLoaded());
 }
 

@@ -118,7 +118,7 @@ TEST_F(RealX, APanelCountsAClickOnlyWhenTheButtonIsLetGoOverIt)
     EXPECT_EQ(w.panels[0]->backColor(), kBlue);  // neither was a click
     EXPECT_EQ(w.panels[2]->backColor(), kBlue);
     ASSERT_TRUE(Xdo(MouseTo(w.panels[4]) + kClick).wait());
-    ASSERT_TRUE(WaitFor([&] { return w.panels[4]->backColor() == kRed; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.panels[4]->backColor() == kRed; }));
 }
 
 TEST_F(RealX, APanelSetToRedShowsRedPixelsOnTheScreen)
@@ -137,19 +137,19 @@ TEST_F(RealX, TheWindowManagersCloseIsRefusedByTheMainWindowIgnoredByAPuzzleAndT
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&*mainWindow));
     fake.boxes.clear();
     WindowManagerCloses(&*mainWindow);
-    ASSERT_TRUE(WaitFor([&] { return fake.boxes.size() == size_t{1}; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake.boxes.size() == size_t{1}; }));
     EXPECT_EQ(fake.boxes[0], (Box{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning}));
     EXPECT_TRUE(mainWindow->isVisible());
 
     mainWindow->onVersionChosen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&*versionWindow));
     WindowManagerCloses(&*versionWindow);  // an about box closes, close box or not
-    ASSERT_TRUE(WaitFor([&] { return !versionWindow.isLoaded(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !versionWindow.isLoaded(); }));
 
     const QPointer<PanelsWindow> puzzle(&showPanels());
     WindowManagerCloses(puzzle);  // a puzzle without a close box stays
     ASSERT_TRUE(Xdo(MouseTo(puzzle->panels[4]) + kClick).wait());
-    ASSERT_TRUE(WaitFor([&] { return puzzle.isNull() || puzzle->panels[4]->backColor() == kRed; }));  // the close came first
+    ASSERT_TRUE(QTest::qWaitFor([&] { return puzzle.isNull() || puzzle->panels[4]->backColor() == kRed; }));  // the close came first
     EXPECT_FALSE(puzzle.isNull());
     EXPECT_TRUE(panelsWindow.isLoaded());
     EXPECT_EQ(fake.boxes.size(), 1u);  // and asked nothing
@@ -173,7 +173,7 @@ TEST_F(RealX, ClicksKeysAndClosesDuringAPauseDoNothingAfterwardsOnAWindowThatTak
 
     w.setTakesInput(true);  // the same click now counts
     ASSERT_TRUE(Xdo(ModifierClickOnTheSurface(w)).wait());
-    ASSERT_TRUE(WaitFor([&] { return G.stage == Stage::kWindowClicked; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return G.stage == Stage::kWindowClicked; }));
 }
 
 TEST_F(RealX, APressOnADisabledButtonIsNotAPressOnTheWindow)
@@ -183,7 +183,7 @@ TEST_F(RealX, APressOnADisabledButtonIsNotAPressOnTheWindow)
     Settle();
     EXPECT_EQ(G.stage, Stage::kLastTrick);
     ASSERT_TRUE(Xdo(ModifierClickOnTheSurface(w)).wait());
-    ASSERT_TRUE(WaitFor([&] { return G.stage == Stage::kWindowClicked; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return G.stage == Stage::kWindowClicked; }));
 }
 
 TEST_F(RealX, ATimersHandlerIsNotEnteredAgainWhileItsMessageBoxIsOpen)
@@ -207,7 +207,7 @@ TEST_F(RealX, ATimersHandlerIsNotEnteredAgainWhileItsMessageBoxIsOpen)
     });
     QTimer::singleShot(300, [&] { closer.start(50); });
     timer->start(10);
-    ASSERT_TRUE(WaitFor([&] { return done; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }));
     EXPECT_EQ(entered, 1);
 }
 
@@ -232,7 +232,7 @@ TEST_F(RealX, AnAutoRepeatedEnterOnAFocusedButtonClicksItOnce)
     } counter(repeats);
     counted->installEventFilter(&counter);
     counted->setFocus();
-    ASSERT_TRUE(WaitFor([&] { return counted->hasFocus() && QApplication::focusWindow() == w.windowHandle(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counted->hasFocus() && QApplication::focusWindow() == w.windowHandle(); }));
     ASSERT_TRUE(Xdo({"keydown", "Return", "sleep", "0.4", "keyup", "Return"}).wait());
     Settle();
     EXPECT_GT(repeats, 3);  // the key did repeat

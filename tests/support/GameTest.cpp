@@ -5,9 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QSpontaneKeyEvent>
-#include <QTest>
 #include <QTimer>
 
 void RunAsHandler(const std::function<void()>& handler) { Dispatch(handler); }
@@ -26,15 +24,6 @@ int RunningTimerCount()
         for (const QTimer* t : w->findChildren<QTimer*>())
             n += t->isActive() ? 1 : 0;
     return n;
-}
-
-bool WaitFor(const std::function<bool()>& condition, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < ms)
-        QTest::qWait(10);
-    return condition();
 }
 
 void GameTest::startToMainWindow()

@@ -1,6 +1,7 @@
 #pragma once
 // The fixture of every window test: a fresh game state, no windows, fake services and a
-// program folder of its own.
+// program folder of its own. Waits on the event loop are ASSERT_TRUE(QTest::qWaitFor(...)):
+// Qt's QTRY macros report to Qt's test runner, not to this one, and cannot fail a test.
 #include "FolderTest.h"
 
 #include "rules/GameState.h"
@@ -16,9 +17,6 @@ void RunAsHandler(const std::function<void()>& handler);
 void ResetWindows();
 // How many timers of the loaded windows are running.
 int RunningTimerCount();
-// Handles events until the condition holds, for at most that long; whether it holds then.
-// (Qt's QTRY macros report to Qt's test runner, not to this one: they cannot fail a test.)
-bool WaitFor(const std::function<bool()>& condition, int ms = 2000);
 
 class GameTest : public FolderTest {
 protected:

@@ -22,7 +22,7 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     EXPECT_EQ(G.course, Course::Another);
     EXPECT_TRUE(G.timeAttack);
     Fire(titleWindow->handOverTimer);
-    ASSERT_TRUE(WaitFor([&] { return mainWindow.isLoaded(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.isLoaded(); }));
     EXPECT_FALSE(titleWindow.isLoaded());
     EXPECT_EQ(G.titleKeys.down, 0);  // the main window starts the key runs afresh
     EXPECT_EQ(G.titleKeys.left, 0);
@@ -56,7 +56,7 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     Click(mainWindow->problemButton);
 
     Fire(panelsCard->closeTimer);
-    ASSERT_TRUE(WaitFor([&] { return panelsWindow.isLoaded(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panelsWindow.isLoaded(); }));
     EXPECT_FALSE(panelsCard.isLoaded());
     Click(panelsWindow->startButton);
     EXPECT_TRUE(panelsWindow->timeLimit->isActive());
@@ -72,10 +72,10 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
 
     Click(mainWindow->problemButton);
     Fire(quizCard->closeTimer);
-    ASSERT_TRUE(WaitFor([&] { return quizWindow.isLoaded(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quizWindow.isLoaded(); }));
     Click(quizWindow->startButton);
     Fire(quizWindow->timeLimit);
-    ASSERT_TRUE(WaitFor([&] { return fake.boxes.back().title == "時間切れ"; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake.boxes.back().title == "時間切れ"; }));
     Click(quizWindow->startButton);
     Click(quizWindow->surrenderButton);
     fake.onAskText = [](const QString&) { return QString("東京"); };
@@ -90,7 +90,7 @@ TEST_F(Wiring, AGamePlayedWithMouseKeyboardMenusAndTimers)
     Click(stopwatchWindow->surrenderButton);
     Click(stopwatchWindow->startButton);
     Fire(stopwatchWindow->timeLimit);
-    ASSERT_TRUE(WaitFor([&] { return G.stage == 40; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return G.stage == 40; }));
 
     QTest::mouseClick(mainWindow->clientArea(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, QPoint(5, 5));
     EXPECT_EQ(G.stage, 43);

@@ -1,13 +1,12 @@
 #include "runtime/Numbers.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <cstring>
-#include <string>
-
-#include <QRegularExpression>
 
 QString NumberText(std::int32_t value) { return QString::number(value); }
 
@@ -19,45 +18,22 @@ QString NumberText(float value)
         return value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf");
     if (value == 0.0f)
         return QStringLiteral("0");
-    // Seven significant digits as "d.dddddde±x", then written out without the exponent.
+    // Seven significant digits, then the shortest text of that number without an exponent.
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
-    const bool negative = buf[0] == '-';
-    const char* p = buf + (negative ? 1 : 0);
-    std::string digits;
-    digits += p[0];
-    digits.append(p + 2, 6);
-    const int exponent = std::atoi(std::strchr(p, 'e') + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    std::string out;
-    const int pointAt = exponent + 1;  // digits before the decimal point
-    if (pointAt <= 0) {
-        out = "0." + std::string(static_cast<size_t>(-pointAt), '0') + digits;
-    } else if (static_cast<size_t>(pointAt) >= digits.size()) {
-        out = digits + std::string(static_cast<size_t>(pointAt) - digits.size(), '0');
-    } else {
-        out = digits.substr(0, static_cast<size_t>(pointAt)) + "." + digits.substr(static_cast<size_t>(pointAt));
-    }
-    if (out == "0")
-        return QStringLiteral("0");
-    return QString::fromLatin1((negative ? "-" : "") + out);
+    return QString::number(std::strtod(buf, nullptr), 'f', QLocale::FloatingPointShortest);
 }
 
 QString FormatNumber(double value, const QString& pattern)
 {
-    const int point = pattern.indexOf(QLatin1Char('.'));
-    const QString whole = point < 0 ? pattern : pattern.left(point);
+    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
     const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
-    const int minWholeDigits = static_cast<int>(whole.count(QLatin1Char('0')));
     QString text = QString::asprintf("%.*f", decimals, std::fabs(value));
-    QString intPart = point < 0 ? text : text.left(text.indexOf(QLatin1Char('.')));
-    const QString fraction = point < 0 ? QString() : text.mid(text.indexOf(QLatin1Char('.')));
-    while (intPart.size() > minWholeDigits && intPart.startsWith(QLatin1Char('0')))
-        intPart.remove(0, 1);
-    const QString body = intPart + fraction;
-    const bool negative = value < 0 && body.contains(QRegularExpression(QStringLiteral("[1-9]")));
-    return negative ? QLatin1Char('-') + body : body;
+    // without a "0" before the point, a whole part that is only 0 is not written
+    if (!pattern.left(point).contains(QLatin1Char('0')) && text.startsWith(QLatin1Char('0')))
+        text.remove(0, 1);
+    const bool negative = value < 0 && text.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return negative ? QLatin1Char('-') + text : text;
 }
 
 QString FullWidthDigits(int value)
@@ -70,37 +46,32 @@ QString FullWidthDigits(int value)
 }
 
 namespace {
-bool PlainNumber(const QString& t)
+// A finite number written plainly: digits with an optional sign, point and exponent; no
+// blanks, no "inf", no hex.
+std::optional<double> PlainNumber(const QString& text)
 {
-    // digits with an optional sign, point and exponent; no blanks, no "inf", no hex
-    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    return re.match(t).hasMatch();
+    static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    bool ok = false;
+    const double value = plain.match(text).hasMatch() ? text.toDouble(&ok) : 0.0;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 }  // namespace
 
 std::optional<float> ParseSingle(const QString& text)
 {
-    if (!PlainNumber(text))
+    const auto value = PlainNumber(text);
+    if (!value || std::fabs(*value) > std::numeric_limits<float>::max())
         return std::nullopt;
-    bool ok = false;
-    const double d = text.toDouble(&ok);
-    if (!ok || !std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max())
-        return std::nullopt;
-    return static_cast<float>(d);
+    return static_cast<float>(*value);
 }
 
 std::optional<std::int32_t> ParseInt32(const QString& text)
 {
-    if (!PlainNumber(text))
+    const auto value = PlainNumber(text);
+    const double whole = value ? std::nearbyint(*value) : 0.0;  // ties to even
+    if (!value || whole < -2147483648.0 || whole > 2147483647.0)
         return std::nullopt;
-    bool ok = false;
-    const double d = text.toDouble(&ok);
-    if (!ok || !std::isfinite(d))
-        return std::nullopt;
-    const double r = std::nearbyint(d);  // ties to even
-    if (r < -2147483648.0 || r > 2147483647.0)
-        return std::nullopt;
-    return static_cast<std::int32_t>(r);
+    return static_cast<std::int32_t>(whole);
 }
 
 int WholePart(double value) { return static_cast<int>(std::floor(value)); }

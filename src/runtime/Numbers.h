@@ -17,8 +17,7 @@ QString FullWidthDigits(int value);
 
 // Strict conversions of a whole text: nothing but the number, otherwise no value.
 std::optional<float> ParseSingle(const QString& text);        // finite values only
-std::optional<std::int32_t> ParseInt32(const QString& text);  // a half goes to the even neighbour
-                                                              // (2.5 gives 2); 32-bit range only
+std::optional<std::int32_t> ParseInt32(const QString& text);  // 32 bits; 2.5 gives 2 (to the even one)
 
 // Whole part, rounded towards minus infinity.
 int WholePart(double value);

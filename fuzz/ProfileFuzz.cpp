@@ -1,13 +1,10 @@
 // The profile-string reader and writer on arbitrary record files.
-// Input: section, key and value, each ended by a NUL, then the file's bytes. A key or
-// value of the single byte 0x01 stands for a null pointer (remove the section, the key).
+// Input: section, key and value, each ended by a NUL, then the file's bytes.
 #include "FuzzSupport.h"
 
 #include "runtime/Profile.h"
 
 #include <algorithm>
-#include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,32 +46,17 @@ bool Plain(const std::string& s, const char* forbidden)
     return s.find_first_of(forbidden) == std::string::npos;
 }
 
-std::string Get(const char* section, const char* key, const std::string& path, int size)
+std::string Get(const std::string& section, const std::string& key, const std::string& path)
 {
-    std::unique_ptr<char[]> buf(new char[static_cast<size_t>(size)]);  // exactly size: overruns are caught
-    std::memset(buf.get(), 0x7f, static_cast<size_t>(size));
-    const int n = GetPrivateProfileStringA(section, key, "dflt", buf.get(), size, path.c_str());
-    FUZZ_CHECK(n >= 0 && n <= size - 1);
-    FUZZ_CHECK(buf[static_cast<size_t>(n)] == '\0');
-    if (!section || !key) {
-        // a list: names each NUL-ended, then a second NUL (after a cut, two NULs)
-        FUZZ_CHECK(n == 0 || buf[static_cast<size_t>(n - 1)] == '\0' || (n == size - 2 && buf[static_cast<size_t>(n + 1)] == '\0'));
-    }
-    return std::string(buf.get(), static_cast<size_t>(n));
+    const QByteArray value = ReadProfileString(QString::fromStdString(path), QByteArray::fromStdString(section),
+                                               QByteArray::fromStdString(key), "\n(none)");  // no value can hold a line end
+    return value.toStdString();
 }
 
-void CheckReader(const char* section, const char* key, const std::string& path)
+bool Put(const std::string& section, const std::string& key, const std::string& value, const std::string& path)
 {
-    const std::string whole = Get(section, key, path, 1 << 13);
-    for (int size : {1, 2, 3, 5, 16}) {
-        const std::string cut = Get(section, key, path, size);
-        if (section && key) {  // a value is cut to size - 1
-            FUZZ_CHECK(cut == whole.substr(0, static_cast<size_t>(size - 1)));
-        } else {  // a list is cut to size - 2
-            FUZZ_CHECK(whole.size() <= static_cast<size_t>(size - 1) ? cut == whole
-                                                                      : cut == whole.substr(0, static_cast<size_t>(std::max(0, size - 2))));
-        }
-    }
+    return WriteProfileString(QString::fromStdString(path), QByteArray::fromStdString(section), QByteArray::fromStdString(key),
+                              QByteArray::fromStdString(value));
 }
 
 // The key's line as written: in place it keeps the file's own spelling of the key's name.
@@ -132,23 +114,6 @@ void CheckOnlyTheKeyChanged(const std::vector<Line>& before, const std::vector<L
     FUZZ_CHECK(after[n + 1] == entry);
 }
 
-// The new file is the old one less one stretch of bytes; every other byte is kept.
-// (The lines are not compared: taking out a line between one ended by a lone CR and an
-// empty one ended by LF joins those two ends into one CR LF.)
-void CheckOnlyAStretchRemoved(const std::string& before, const std::string& after, bool oneLine)
-{
-    FUZZ_CHECK(after.size() <= before.size());
-    size_t head = 0;
-    while (head < after.size() && after[head] == before[head])
-        ++head;
-    const size_t removed = before.size() - after.size();
-    FUZZ_CHECK(after.compare(head, std::string::npos, before, head + removed, std::string::npos) == 0);
-    if (oneLine) {
-        const std::string gone = before.substr(head, removed);
-        FUZZ_CHECK(std::count(gone.begin(), gone.end(), '\n') + std::count(gone.begin(), gone.end(), '\r') <= 2);
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -165,34 +130,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const std::string old = input.substr(pos);
     const std::string& section = field[0];
-    const char* key = field[1] == "\x01" ? nullptr : field[1].c_str();
-    const char* value = field[2] == "\x01" ? nullptr : field[2].c_str();
+    const std::string& key = field[1];
+    const std::string& value = field[2];
     const std::string path = fuzz::ScratchFolder() + "/NP2.INI";
     fuzz::WriteBytes(path, old);
 
-    CheckReader(section.c_str(), key, path);
-    CheckReader(section.c_str(), nullptr, path);
-    CheckReader(nullptr, nullptr, path);
-
-    FUZZ_CHECK(WritePrivateProfileStringA(section.c_str(), key, value, path.c_str()));
+    const std::string before = Get(section, key, path);
+    FUZZ_CHECK(Put(section, key, value, path));
     const std::string now = fuzz::ReadBytes(path);
-    const std::vector<Line> before = Lines(old), after = Lines(now);
-    if (!key) {
-        CheckOnlyAStretchRemoved(old, now, false);
-        return 0;
-    }
-    if (!value) {
-        CheckOnlyAStretchRemoved(old, now, true);
-        return 0;
-    }
-    const std::string v = value;
+    const std::string& v = value;
     const bool plainValue = v.empty() || (Plain(v, "\r\n") && !((v.front() == '"' || v.front() == '\'') && v.size() >= 2 && v.back() == v.front()));
-    if (!Plain(section, "\r\n]") || !Plain(key, "\r\n=") || key[0] == '[' || !plainValue)
+    if (!Plain(section, "\r\n]") || !Plain(key, "\r\n=;") || key[0] == '[' || !plainValue)
         return 0;  // names and values the file format cannot hold as they are
-    CheckOnlyTheKeyChanged(before, after, Line{std::string(key) + "=" + v, "\r\n"}, Line{"[" + section + "]", "\r\n"});
-    FUZZ_CHECK(Get(section.c_str(), key, path, 1 << 13) == v);
+    FUZZ_CHECK((now == old) == (before == v));  // untouched exactly when the key held the value
+    CheckOnlyTheKeyChanged(Lines(old), Lines(now), Line{key + "=" + v, "\r\n"}, Line{"[" + section + "]", "\r\n"});
+    FUZZ_CHECK(Get(section, key, path) == v);
     // writing the same again changes nothing
-    FUZZ_CHECK(WritePrivateProfileStringA(section.c_str(), key, value, path.c_str()));
+    FUZZ_CHECK(Put(section, key, value, path));
     FUZZ_CHECK(fuzz::ReadBytes(path) == now);
     return 0;
 }

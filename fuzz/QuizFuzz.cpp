@@ -1,4 +1,4 @@
-// The streaming quiz-file reader and the quiz draw on arbitrary files.
+// The quiz-file reader and the quiz draw on arbitrary files.
 // Input: the first byte picks the target (1 to 99), the rest is the file's bytes.
 // The expected line is worked out here on the bytes themselves: in UTF-8 and in CP932
 // alike, CR, LF, '#' and ',' are never part of a longer character.
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (target <= static_cast<int>(quiz.size()))
         FUZZ_CHECK(draw.reads == 1);
     const std::string& expected = quiz[static_cast<size_t>((target - 1) % static_cast<int>(quiz.size()))];
-    const QString expectedText = utf8 ? Utf8(expected) : DecodeCp932(expected);
+    const QString expectedText = utf8 ? Utf8(expected) : DecodeCp932(QByteArrayView(expected.data(), static_cast<qsizetype>(expected.size())));
     FUZZ_CHECK(draw.line == expectedText);
     return 0;
 }

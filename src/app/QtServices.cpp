@@ -3,7 +3,6 @@
 #include "app/GameIcon.h"
 #include "gui/Dispatch.h"
 #include "gui/Window.h"
-#include "runtime/Files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,23 +31,9 @@
 
 namespace {
 
-volatile std::sig_atomic_t endPending = 0;
-
-void EndNowIfPending()
-{
-    if (endPending)
-        ::_exit(0);
-}
-
 // SIGTERM and SIGHUP end the game at once, like a kill from the task manager. A record
-// file being replaced at that moment is finished first, so it is never left half done.
-void OnEndSignal(int)
-{
-    if (detail::ReplacingNow())
-        endPending = 1;
-    else
-        ::_exit(0);
-}
+// file is replaced in one step, so it is never left half done.
+void OnEndSignal(int) { ::_exit(0); }
 
 QString Lines(const QString& text)
 {
@@ -82,8 +67,6 @@ bool AllShownWindowsExposed()
 }
 
 }  // namespace
-
-QtServices::QtServices() { detail::SetEndRequestHandler(&EndNowIfPending); }
 
 Answer QtServices::showMessage(const QString& title, const QString& text, MessageKind kind)
 {

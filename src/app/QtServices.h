@@ -6,7 +6,6 @@
 
 class QtServices : public Services {
 public:
-    QtServices();
     Answer showMessage(const QString& title, const QString& text, MessageKind kind) override;
     QString askText(const QString& title, const QString& prompt) override;
     float clockSeconds() override;

@@ -3,36 +3,6 @@
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 
-#include <algorithm>
-#include <cstring>
-#include <string>
-
-bool IsQuizLine(const QString& line)
-{
-    return !line.isEmpty() && !line.startsWith(QLatin1Char('#')) && line.contains(QLatin1Char(','));
-}
-
-namespace {
-// What counting needs of a line, gathered as its bytes go by: whether it is a question
-// is the same on the bytes as on the text, since "#" and "," are never part of a longer
-// character. Only a first line that starts with a byte-order mark needs the encoding.
-struct Line {
-    std::size_t length = 0;
-    std::string head;  // the first four bytes
-    bool comma = false;
-    bool keep = false;
-    std::string bytes;  // the whole line, only when kept
-};
-
-bool IsQuestion(const Line& line, bool first, TextFileReader& file)
-{
-    std::size_t skip = 0;
-    if (first && line.head.compare(0, 3, "\xEF\xBB\xBF") == 0 && file.isUtf8())
-        skip = 3;  // the mark is dropped
-    return line.length > skip && line.head[skip] != '#' && line.comma;
-}
-}  // namespace
-
 QuizDraw DrawQuizLine(const QString& path, int target)
 {
     QuizDraw draw;
@@ -43,26 +13,12 @@ QuizDraw DrawQuizLine(const QString& path, int target)
         if (!file.open(path))
             return draw;
         int count = 0;
-        bool first = true;
-        for (;;) {
-            Line line;
-            line.keep = count + 1 == target;  // only the line that may be drawn is kept whole
-            const bool read = file.readLine([&line](const char* bytes, std::size_t n) {
-                if (line.head.size() < 4)
-                    line.head.append(bytes, std::min<std::size_t>(n, 4 - line.head.size()));
-                line.length += n;
-                line.comma = line.comma || std::memchr(bytes, ',', n) != nullptr;
-                if (line.keep)
-                    line.bytes.append(bytes, n);
-            });
-            if (!read)
-                break;
-            if (IsQuestion(line, first, file) && ++count == target) {
-                draw.line = file.decode(line.bytes, first);
+        for (QByteArray line; file.readLine(line);) {
+            if (IsQuizLine(line) && ++count == target) {
+                draw.line = file.decode(line);
                 draw.ok = true;
                 return draw;
             }
-            first = false;
         }
         if (file.failed() || count == 0 || draw.reads == 2)
             return draw;

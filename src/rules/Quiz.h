@@ -5,7 +5,13 @@
 
 #include <QString>
 
-bool IsQuizLine(const QString& line);
+// The same on a line's bytes as on its text: "#" and "," are never part of a longer
+// character in either encoding of the file.
+template <typename Line>
+bool IsQuizLine(const Line& line)
+{
+    return !line.isEmpty() && !line.startsWith('#') && line.contains(',');
+}
 
 // The question line a target number draws: question ((target - 1) mod N) + 1 of the N in
 // the file. The file is read at most twice: once to the target or the end, and after an

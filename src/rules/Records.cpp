@@ -5,25 +5,13 @@
 #include "runtime/Profile.h"
 #include "runtime/TextFile.h"
 
-#include <QFile>
-
 namespace {
-
-// One key as the profile reader gives it: empty when missing or blank.
-QString ReadKey(const QString& path, RecordKey key)
-{
-    char buffer[256] = {};
-    const int n = GetPrivateProfileStringA(key.section, key.key, "", buffer, static_cast<int>(sizeof buffer),
-                                           QFile::encodeName(path).constData());
-    return QString::fromLocal8Bit(buffer, n);
-}
 
 RecordStatus WriteText(const QString& path, RecordKey key, const QString& value)
 {
     if (!IsOrdinaryFile(path))
         return RecordStatus::Missing;
-    const bool written = WritePrivateProfileStringA(key.section, key.key, value.toLatin1().constData(),
-                                                    QFile::encodeName(path).constData());
+    const bool written = WriteProfileString(path, key.section, key.key, value.toLatin1());
     return written ? RecordStatus::Ok : RecordStatus::WriteFailed;
 }
 
@@ -53,25 +41,29 @@ QStringList DefaultRecordLines()
 
 bool CreateRecordFile(const QString& path)
 {
-    TextFileWriter file(path);
+    QByteArray bytes;
     for (const QString& line : DefaultRecordLines())
-        file.writeLine(line);
-    return file.close();
+        bytes += EncodeCp932(line) + "\r\n";
+    return WriteWholeFile(path, bytes);
 }
 
 RecordStatus ReadRecords(const QString& path, Records& records)
 {
     if (!IsOrdinaryFile(path))
         return RecordStatus::Missing;
+    QByteArray file;
+    ReadWholeFile(path, file);  // a file that cannot be read has no keys: it is broken
+    // One key as the file gives it: empty when missing or blank.
+    auto value = [&file](RecordKey key) { return QString::fromLatin1(FindProfileString(file, key.section, key.key, "")); };
     bool broken = false;
     auto readCount = [&](RecordKey key, std::int32_t& into) {
-        const auto v = ParseInt32(ReadKey(path, key));
+        const auto v = ParseInt32(value(key));
         if (v)
             into = *v;
         broken = broken || !v;
     };
     auto readTime = [&](RecordKey key, float& into) {
-        const auto v = ParseSingle(ReadKey(path, key));
+        const auto v = ParseSingle(value(key));
         if (v)
             into = *v;
         broken = broken || !v;

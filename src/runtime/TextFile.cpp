@@ -1,267 +1,124 @@
 #include "runtime/TextFile.h"
 
-#include "runtime/Files.h"
-
-#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
-#include <cstring>
-#include <fcntl.h>
-#include <iconv.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace {
+constexpr char kCp932[] = "windows-31j";
+constexpr qint64 kPieceSize = qint64{64} * 1024;
 
-// Converts with iconv; an input sequence the source cannot hold is replaced and skipped.
-std::string Convert(const char* to, const char* from, const std::string& in, const std::string& replacement,
-                    size_t unitSize)
+bool IsLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// How many bytes at the end are the start of a UTF-8 character that goes on in the next piece.
+qsizetype CutCharacter(QByteArrayView bytes)
 {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr): iconv's own error value
-        return std::string();
-    std::string out;
-    char* src = const_cast<char*>(in.data());
-    size_t srcLeft = in.size();
-    char buf[4096];
-    while (srcLeft > 0) {
-        char* dst = buf;
-        size_t dstLeft = sizeof buf;
-        const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buf, sizeof buf - dstLeft);
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG)
-                continue;
-            // EILSEQ or EINVAL: replace one unit and go on
-            out += replacement;
-            const size_t skip = std::min(unitSize, srcLeft);
-            src += skip;
-            srcLeft -= skip;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        }
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = static_cast<uchar>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;  // a continuation byte: the character starts further back
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
     }
-    char* dst = buf;
-    size_t dstLeft = sizeof buf;
-    iconv(cd, nullptr, nullptr, &dst, &dstLeft);
-    out.append(buf, sizeof buf - dstLeft);
-    iconv_close(cd);
-    return out;
-}
-
-}  // namespace
-
-QString DecodeCp932(const std::string& bytes)
-{
-    const std::string utf16 = Convert("UTF-16LE", "CP932", bytes, std::string("\xFD\xFF", 2), 1);
-    return QString(reinterpret_cast<const QChar*>(utf16.data()), static_cast<qsizetype>(utf16.size() / 2));
-}
-
-std::string EncodeCp932(const QString& text)
-{
-    const std::string utf16(reinterpret_cast<const char*>(text.utf16()), static_cast<size_t>(text.size()) * 2);
-    return Convert("CP932", "UTF-16LE", utf16, "?", 2);
-}
-
-TextFileWriter::TextFileWriter(QString path) : path_(std::move(path)) {}
-
-void TextFileWriter::writeLine(const QString& line)
-{
-    bytes_ += EncodeCp932(line);
-    bytes_ += "\r\n";
-}
-
-bool TextFileWriter::close() { return ReplaceFile(path_, bytes_); }
-
-namespace {
-constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
-
-bool ReadSome(int fd, char* into, std::size_t size, std::size_t& got, off_t at = -1)
-{
-    for (;;) {
-        const ssize_t n = at < 0 ? ::read(fd, into, size) : ::pread(fd, into, size, at);
-        if (n >= 0) {
-            got = static_cast<std::size_t>(n);
-            return true;
-        }
-        if (errno != EINTR)
-            return false;
-    }
+    return 0;
 }
 }  // namespace
 
-TextFileReader::TextFileReader() : buffer_(new char[kBufferSize]) {}
-
-TextFileReader::~TextFileReader()
+// Qt's converter for the code page agrees with the code page's own table except for three
+// control codes, which it swaps round, and for what has no character: it gives U+001A
+// for a byte that starts none (sometimes with the next byte), and FC FC for a character
+// without a code. Where that can happen, the text is converted a character at a time.
+QString DecodeCp932(QByteArrayView bytes)
 {
-    if (fd_ >= 0)
-        ::close(fd_);
+    QStringDecoder whole(kCp932, QStringConverter::Flag::Stateless);
+    QString text = whole.decode(bytes);
+    if (!whole.hasError() && !bytes.contains('\x1a') && !bytes.contains('\x1c') && !bytes.contains('\x7f'))
+        return text;
+    text.clear();
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto byte = static_cast<uchar>(bytes[at]);
+        const qsizetype size = byte < 0x80 ? 1 : IsLeadByte(byte) && at + 1 < bytes.size() ? 2 : 1;
+        QStringDecoder one(kCp932, QStringConverter::Flag::Stateless);
+        const QString character = byte < 0x80 ? QString(QChar(byte)) : QString(one.decode(bytes.sliced(at, size)));
+        const bool known = !one.hasError() && character.size() == 1;
+        text += known ? character : QString(QChar::ReplacementCharacter);
+        at += known ? size : 1;
+    }
+    return text;
+}
+
+QByteArray EncodeCp932(const QString& text)
+{
+    QByteArray bytes;
+    for (const char32_t c : text.toUcs4()) {  // a lone surrogate becomes U+FFFD, which has no code
+        QStringEncoder one(kCp932, QStringConverter::Flag::Stateless);
+        const QByteArray code = c < 0x80 ? QByteArray(1, static_cast<char>(c)) : QByteArray(one.encode(QString::fromUcs4(&c, 1)));
+        bytes += one.hasError() ? QByteArray("?") : code;
+    }
+    return bytes;
 }
 
 bool TextFileReader::open(const QString& path)
 {
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0)
+    file_.setFileName(path);
+    if (!QFileInfo(path).isFile() || !file_.open(QIODevice::ReadOnly))
         return false;
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        return false;
+    // UTF-8 only when the whole file is, checked piece by piece up to the first byte that
+    // is not; a character cut by a piece's end is checked with the next piece.
+    QByteArray cut;
+    for (utf8_ = true; utf8_ && readPiece();) {
+        const QByteArray bytes = cut.isEmpty() ? piece_ : cut + piece_;
+        const qsizetype cutSize = CutCharacter(bytes);
+        utf8_ = QByteArrayView(bytes).chopped(cutSize).isValidUtf8();
+        cut = bytes.right(cutSize);
     }
+    utf8_ = utf8_ && cut.isEmpty();  // nor may the file's end cut one
+    piece_.clear();
+    if (failed_ || !file_.seek(0))
+        return false;
+    if (utf8_ && file_.peek(3) == "\xEF\xBB\xBF")
+        file_.skip(3);  // the mark is no part of the first line
     return true;
 }
 
-bool TextFileReader::fill()
+bool TextFileReader::readPiece()
 {
-    begin_ = end_ = 0;
-    if (atEnd_ || failed_ || fd_ < 0)
-        return false;
-    std::size_t got = 0;
-    if (!ReadSome(fd_, buffer_.get(), kBufferSize, got)) {
-        failed_ = true;
-        return false;
-    }
-    if (got == 0) {
-        atEnd_ = true;
-        return false;
-    }
-    end_ = got;
-    // checked already when isUtf8() looked ahead
-    const long long from = std::max(readBytes_, checkedBytes_);
-    readBytes_ += static_cast<long long>(got);
-    if (!invalid_ && readBytes_ > from)
-        check(buffer_.get() + (from - (readBytes_ - static_cast<long long>(got))), static_cast<std::size_t>(readBytes_ - from));
-    return true;
+    piece_ = file_.read(kPieceSize);
+    next_ = 0;
+    failed_ = file_.error() != QFileDevice::NoError;
+    return !piece_.isEmpty();
 }
 
-bool TextFileReader::readLine(const std::function<void(const char*, std::size_t)>& take)
+bool TextFileReader::readLine(QByteArray& line)
 {
-    if (begin_ == end_ && !fill())
-        return false;
-    if (pendingCr_) {
-        pendingCr_ = false;
-        if (buffer_[begin_] == '\n' && ++begin_ == end_ && !fill())
-            return false;
-    }
+    line.clear();
     for (;;) {
-        const char* start = buffer_.get() + begin_;
-        const std::size_t left = end_ - begin_;
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
-        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', lf ? static_cast<std::size_t>(lf - start) : left));
-        const char* stop = cr ? cr : lf;
-        if (stop) {
-            if (stop > start)
-                take(start, static_cast<std::size_t>(stop - start));
-            begin_ += static_cast<std::size_t>(stop - start) + 1;
-            pendingCr_ = stop == cr;
-            return true;
-        }
-        take(start, left);
-        if (!fill())
-            return !failed_;  // the last line has no end
-    }
-}
-
-namespace {
-// How many bytes the UTF-8 sequence that starts with this byte has (1 for anything that
-// cannot start one: the check then finds it wrong).
-std::size_t SequenceLength(unsigned char c)
-{
-    return c >= 0xF0 && c <= 0xF7 ? 4 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xC0 && c <= 0xDF ? 2 : 1;
-}
-
-// Whole sequences only: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsUtf8(const char* bytes, std::size_t count)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
-    const auto* const end = p + count;
-    auto continuation = [](unsigned char c) { return (c & 0xC0) == 0x80; };
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {  // then plain ASCII, eight bytes at a time
-            ++p;
-            for (std::uint64_t word = 0; end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0);)
-                p += 8;
+        if (next_ == piece_.size() && !readPiece())
+            return !line.isEmpty() && !failed_;  // the last line may have no end
+        if (std::exchange(afterCr_, false) && piece_[next_] == '\n') {
+            ++next_;
             continue;
         }
-        const std::ptrdiff_t left = end - p;
-        if (c >= 0xC2 && c <= 0xDF && left >= 2 && continuation(p[1])) {
-            p += 2;
-        } else if (c >= 0xE0 && c <= 0xEF && left >= 3 && continuation(p[1]) && continuation(p[2]) && !(c == 0xE0 && p[1] < 0xA0) &&
-                   !(c == 0xED && p[1] > 0x9F)) {
-            p += 3;
-        } else if (c >= 0xF0 && c <= 0xF4 && left >= 4 && continuation(p[1]) && continuation(p[2]) && continuation(p[3]) &&
-                   !(c == 0xF0 && p[1] < 0x90) && !(c == 0xF4 && p[1] > 0x8F)) {
-            p += 4;
-        } else {
-            return false;
+        const char* from = piece_.cbegin() + next_;
+        const char* end = std::find_if(from, piece_.cend(), [](char c) { return c == '\r' || c == '\n'; });
+        line.append(from, end - from);
+        next_ = end - piece_.cbegin();
+        if (end != piece_.cend()) {
+            afterCr_ = *end == '\r';
+            ++next_;
+            return true;
         }
     }
-    return true;
-}
-}  // namespace
-
-void TextFileReader::check(const char* bytes, std::size_t count)
-{
-    checkedBytes_ += static_cast<long long>(count);
-    // A sequence cut by the end of the last piece is finished with the start of this one.
-    if (!unfinished_.empty()) {
-        const std::size_t missing = SequenceLength(static_cast<unsigned char>(unfinished_[0])) - unfinished_.size();
-        const std::size_t taken = std::min(missing, count);
-        unfinished_.append(bytes, taken);
-        bytes += taken;
-        count -= taken;
-        if (taken < missing)
-            return;
-        invalid_ = !IsUtf8(unfinished_.data(), unfinished_.size());
-        unfinished_.clear();
-    }
-    // A sequence cut by the end of this piece waits for the next one.
-    std::size_t whole = count;
-    for (std::size_t back = 1; back <= 3 && back <= count; ++back) {
-        const auto c = static_cast<unsigned char>(bytes[count - back]);
-        if ((c & 0xC0) == 0x80)
-            continue;  // a continuation byte: look further back for its start
-        if (SequenceLength(c) > back) {
-            whole = count - back;
-            unfinished_.assign(bytes + whole, back);
-        }
-        break;
-    }
-    invalid_ = invalid_ || !IsUtf8(bytes, whole);
 }
 
-bool TextFileReader::isUtf8()
+QString TextFileReader::decode(QByteArrayView line) const
 {
-    // The rest of the file, from where reading has got to, is checked without disturbing
-    // it, in larger pieces: a long file is checked to its end at once.
-    constexpr std::size_t kAheadSize = 16 * kBufferSize;
-    std::unique_ptr<char[]> ahead;
-    while (!invalid_ && !atEnd_ && !failed_ && fd_ >= 0) {
-        if (!ahead)
-            ahead.reset(new char[kAheadSize]);
-        std::size_t got = 0;
-        if (!ReadSome(fd_, ahead.get(), kAheadSize, got, static_cast<off_t>(checkedBytes_))) {
-            failed_ = true;
-            break;
-        }
-        if (got == 0)
-            break;
-        check(ahead.get(), got);
-    }
-    return !invalid_ && unfinished_.empty();
-}
-
-QString TextFileReader::decode(const std::string& lineBytes, bool firstLine)
-{
-    if (!isUtf8())
-        return DecodeCp932(lineBytes);
-    // Only the file's very first bytes can be a mark to drop; anywhere else it is text.
-    const auto flags = firstLine ? QStringConverter::Flag::Stateless
-                                 : QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
-    QStringDecoder utf8(QStringDecoder::Utf8, flags);
-    return utf8.decode(QByteArrayView(lineBytes.data(), static_cast<qsizetype>(lineBytes.size())));
+    if (!utf8_)
+        return DecodeCp932(line);
+    // a mark anywhere but at the file's start is text
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return utf8.decode(line);
 }

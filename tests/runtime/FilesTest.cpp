@@ -2,6 +2,7 @@
 
 #include "FolderTest.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,9 +12,9 @@
 #include <unistd.h>
 
 namespace {
-class ReplacingFiles : public FolderTest {
+class WritingFiles : public FolderTest {
 protected:
-    bool replace(const QString& name, const std::string& bytes) { return ReplaceFile(path(name), bytes); }
+    bool write(const QString& name, const QByteArray& bytes) { return WriteWholeFile(path(name), bytes); }
 };
 
 // Lowers the largest file this process may write, as a full disk would stop it.
@@ -41,34 +42,38 @@ private:
 };
 }  // namespace
 
-TEST_F(ReplacingFiles, ALinkStaysALinkAndTheTargetKeepsItsPermissions)
+TEST_F(WritingFiles, ALinkStaysALinkAndTheTargetKeepsItsPermissions)
 {
     writeFile("records.ini", "old");
     ASSERT_TRUE(QFile::link(path("records.ini"), path("NP2.INI")));
     ASSERT_EQ(::chmod(QFile::encodeName(path("records.ini")).constData(), 0640), 0);
-    ASSERT_TRUE(replace("NP2.INI", "new"));
+    ASSERT_TRUE(write("NP2.INI", "new"));
     EXPECT_TRUE(QFileInfo(path("NP2.INI")).isSymLink());
     EXPECT_EQ(readFile("records.ini"), "new");
     EXPECT_EQ(QFileInfo(path("records.ini")).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                                   QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
 }
 
-TEST_F(ReplacingFiles, AKilledWritesLeftoverGoesWithTheNextWriteAndNothingElseDoes)
+TEST_F(WritingFiles, AReadOnlyFileAFolderAndLinksInACircleAreNotWritten)
 {
     writeFile("NP2.INI", "old");
-    writeFile(".NP2.INI.nurupika2-a1B2c3.tmp", "torn");       // what a kill leaves behind
-    writeFile(".NP2.INI.nurupika2-a1B2c3.tmp.mine", "mine");  // not exactly that form
-    ASSERT_TRUE(QFile::link(path("NP2.INI"), path(".NP2.INI.nurupika2-Linked.tmp")));  // not an ordinary file
-    ASSERT_TRUE(replace("NP2.INI", "new"));
-    EXPECT_EQ(entries(), (QStringList{".NP2.INI.nurupika2-Linked.tmp", ".NP2.INI.nurupika2-a1B2c3.tmp.mine", "NP2.INI"}));
+    ASSERT_EQ(::chmod(QFile::encodeName(path("NP2.INI")).constData(), 0444), 0);
+    EXPECT_FALSE(write("NP2.INI", "new"));  // even for the administrator
+    EXPECT_EQ(readFile("NP2.INI"), "old");
+    ASSERT_TRUE(QDir(path("")).mkdir("folder"));
+    EXPECT_FALSE(write("folder", "new"));
+    ASSERT_TRUE(QFile::link(path("b"), path("a")) && QFile::link(path("a"), path("b")));
+    EXPECT_FALSE(write("a", "new"));
+    EXPECT_TRUE(QFileInfo(path("a")).isSymLink());
+    EXPECT_EQ(entries(), (QStringList{"NP2.INI", "a", "b", "folder"}));
 }
 
-TEST_F(ReplacingFiles, AWriteThatFailsMidwayLeavesTheOldFileAndNoTemporaryFile)
+TEST_F(WritingFiles, AWriteThatFailsMidwayLeavesTheOldFileAndNoTemporaryFile)
 {
     writeFile("NP2.INI", "old");
     {
         const FileSizeLimit full(4096);
-        EXPECT_FALSE(replace("NP2.INI", std::string(8192, 'x')));
+        EXPECT_FALSE(write("NP2.INI", QByteArray(8192, 'x')));
     }
     EXPECT_EQ(readFile("NP2.INI"), "old");
     EXPECT_EQ(entries(), QStringList{"NP2.INI"});

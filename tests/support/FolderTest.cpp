@@ -39,7 +39,7 @@ void FolderTest::writeQuiz(const QString& lines)
 {
     std::string bytes;
     for (const QString& line : lines.split('\n'))
-        bytes += EncodeCp932(line) + "\r\n";
+        bytes += (EncodeCp932(line) + "\r\n").toStdString();
     writeFile("NP2.DAT", bytes);
 }
 

@@ -22,7 +22,7 @@ void Frame::paintEvent(QPaintEvent*)
     const QFontMetrics fm(font());
     const int top = title_.isEmpty() ? 0 : fm.height() / 2;
     const QRect box(0, top, width() - 2, height() - top - 2);
-    p.setPen(QColor(128, 128, 128));
+    p.setPen(ToQColor(kGrey));
     p.drawRect(box);
     p.setPen(Qt::white);
     p.drawRect(box.translated(1, 1));

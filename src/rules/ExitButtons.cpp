@@ -9,6 +9,11 @@
 namespace {
 constexpr int kButtonWidth = 975;
 constexpr int kButtonHeight = 375;
+// Where a jump may put a button's top left corner, in twips: inside the main window.
+constexpr int kTopmost = 120, kLowest = 2280;
+constexpr int kLeftmost = 240, kRightmost = 3840;
+// The scores' difference that reveals the problem button besides none at all.
+constexpr std::int64_t kRevealingGapFrom = 11, kRevealingGapTo = 13;
 
 // Four random digits make a number from 0 to 9999; it is drawn again until it lies within
 // the bounds.
@@ -36,7 +41,7 @@ ExitPress PressExit(int button, std::array<std::int32_t, 2>& scores, std::int16_
     if (lockOn)
         return press;  // after Lock nothing lowers the stage
     const std::int64_t difference = std::llabs(std::int64_t{scores[0]} - scores[1]);
-    if (difference == 0 || (difference > 10 && difference < 14)) {
+    if (difference == 0 || (difference >= kRevealingGapFrom && difference <= kRevealingGapTo)) {
         if (stage < Stage::kProblemButtonShown)
             stage = Stage::kProblemButtonShown;
         press.problemButton = ProblemButtonOffer::Revealed;
@@ -52,8 +57,8 @@ ExitJump JumpExits(RandomSource& random)
     ExitJump jump{};
     for (ExitPlace& place : jump.places) {
         random.reseed();
-        place.top = DrawWithin(random, 120, 2280);
-        place.left = DrawWithin(random, 240, 3840);
+        place.top = DrawWithin(random, kTopmost, kLowest);
+        place.left = DrawWithin(random, kLeftmost, kRightmost);
     }
     const ExitPlace& a = jump.places[0];
     const ExitPlace& b = jump.places[1];

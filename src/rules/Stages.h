@@ -11,8 +11,9 @@
 #include <optional>
 #include <vector>
 
-// The numbers the game sets. The gaps between them are the original's own; a number
-// without a row below is one the game never sets.
+// The numbers the game sets: the record of the game's stages, in the order a run passes
+// them. The numbers in the gaps are unused; a number without a row below is one the game
+// never sets.
 namespace Stage {
 constexpr std::int16_t kOpening = 10;
 constexpr std::int16_t kExitsPressed = 11;

@@ -54,11 +54,11 @@ TEST(CrashSafeRecords, AWriterKilledAtRandomMomentsLeavesTheOldOrTheNewFile)
     // Values of different lengths, and a file long enough that a torn copy would show.
     const QByteArray shortValue = "7";
     const QByteArray longValue = "123456789012345678901234567890";
-    std::string original = "[Kousan]\r\nKaisu = 0\r\n";
+    std::string startingFile = "[Kousan]\r\nKaisu = 0\r\n";
     for (int i = 0; i < 200; ++i)
-        original += "; padding line " + std::to_string(i) + " of the record file\r\n";
+        startingFile += "; padding line " + std::to_string(i) + " of the record file\r\n";
     QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(original.data(), static_cast<qint64>(original.size())) > 0);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(startingFile.data(), static_cast<qint64>(startingFile.size())) > 0);
     f.close();
     // The two versions the file may be in once the writer is under way.
     ASSERT_TRUE(WriteProfileString(ini, "Kousan", "Kaisu", longValue));

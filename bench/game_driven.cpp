@@ -7,7 +7,6 @@
 #include "gui/Dispatch.h"
 #include "app/QtServices.h"
 #include "windows/StartUp.h"
-#include "windows/Windows.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,12 +55,14 @@ public:
     }
 };
 
+GameWindows windows;
+
 void Command(const std::string& line)
 {
     if (line == "run") {
         Dispatch([] {
-            mainWindow->onNoClicked();
-            mainWindow->onProblemClicked();
+            windows.main->onNoClicked();
+            windows.main->onProblemClicked();
         });
     } else if (line == "quit") {
         std::fflush(stdout);
@@ -94,6 +95,6 @@ int main(int argc, char* argv[])
         }
     });
 
-    StartGame();
+    StartGame(windows);
     return RunEventLoop();
 }

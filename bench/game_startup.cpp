@@ -14,6 +14,7 @@ int main(int argc, char* argv[])
     SetUpApplication();
     QtServices services;
     ServicesGuard guard(services);
-    StartGame();
+    GameWindows windows;
+    StartGame(windows);
     return RunEventLoop();
 }

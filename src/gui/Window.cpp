@@ -52,7 +52,21 @@ std::vector<Window*> LoadedWindows()
     return windows;
 }
 
+void EndWhenNoWindowIsLoaded()
+{
+    if (QThread::currentThread()->loopLevel() > 0 && LoadedWindows().empty())
+        Dispatch(EndProgram);
+}
+
 // ---- the slots
+
+WindowSlotBase::~WindowSlotBase()
+{
+    if (!window_)
+        return;
+    window_->slot_ = nullptr;
+    delete window_;
+}
 
 Window& WindowSlotBase::loadWith(const std::function<Window*()>& make)
 {
@@ -82,9 +96,6 @@ Window::~Window()
 {
     if (slot_)  // dropped without a close (tests and tools)
         slot_->window_ = nullptr;
-    // the program lives while a window is loaded, hidden ones included
-    if (QThread::currentThread()->loopLevel() > 0 && LoadedWindows().empty())
-        EndProgram();
 }
 
 void Window::setBackColor(Color c)
@@ -241,6 +252,7 @@ void Window::unload()
     }
     hide();
     deleteLater();  // the handler that closes a window may be one of its own
+    QMetaObject::invokeMethod(qApp, &EndWhenNoWindowIsLoaded, Qt::QueuedConnection);
 }
 
 void Window::mousePressEvent(QMouseEvent* e)

@@ -1,10 +1,10 @@
 #pragma once
 // A window of the game: a top-level widget whose controls lie in a client area below an
-// optional menu bar. Geometry is in twips. Each window exists once: its WindowSlot makes
-// it on first use (its onLoad runs then), and a close that it accepts empties the slot
-// and deletes the window once control is back in an event loop, so the next use makes it
-// afresh. A message box's loop counts: a handler that closes its own window touches
-// nothing of it after a box.
+// optional menu bar. Geometry is in twips. Each window exists once, in the WindowSlot of
+// whoever opens it: load() makes it (its onLoad runs then), and a close that it accepts
+// empties the slot and deletes the window once control is back in an event loop, so the
+// next load() makes it afresh. A message box's loop counts: a handler that closes its own
+// window touches nothing of it after a box.
 #include "gui/Units.h"
 
 #include <QMargins>
@@ -112,15 +112,24 @@ private:
 // The loaded windows: those in a slot, not yet closed.
 std::vector<Window*> LoadedWindows();
 
-// The one slot of a window class: empty until first use, emptied again when it closes.
+// The program lives while a window is loaded, hidden ones included: a close posts this
+// check for when control is back in the event loop, since the handler that closes one
+// window may open the next. (Without an event loop, as in tests, it never ends anything.)
+void EndWhenNoWindowIsLoaded();
+
+// The one slot of a window class, kept by the window that opens it: empty until load(),
+// emptied again when the window closes. A window still loaded when its slot goes is
+// deleted with it.
 class WindowSlotBase {
 public:
     bool isLoaded() const { return window_ != nullptr; }
     bool close();  // does nothing to a window that is not loaded
+    WindowSlotBase(const WindowSlotBase&) = delete;
+    WindowSlotBase& operator=(const WindowSlotBase&) = delete;
 
 protected:
     WindowSlotBase() = default;
-    ~WindowSlotBase() = default;
+    ~WindowSlotBase();
     Window& loadWith(const std::function<Window*()>& make);
     Window* window_ = nullptr;
 
@@ -128,10 +137,29 @@ private:
     friend class Window;
 };
 
-// mainWindow->windowTitle() loads the window when it is not loaded yet.
+// Opening is said: load() makes the window, `->` reaches a loaded one only.
 template <typename T>
 class WindowSlot : public WindowSlotBase {
 public:
-    T& operator*() { return static_cast<T&>(window_ ? *window_ : loadWith([] { return new T; })); }
-    T* operator->() { return &**this; }
+    // Makes the window when it is not loaded: the owner's connections first, then onLoad.
+    T& load()
+    {
+        return static_cast<T&>(window_ ? *window_ : loadWith([this] {
+            T* window = new T;
+            if (connect_)
+                connect_(*window);
+            return window;
+        }));
+    }
+    // What the owner connects on every window this slot makes.
+    void onMade(std::function<void(T&)> connect) { connect_ = std::move(connect); }
+    T* operator->() const
+    {
+        Q_ASSERT(window_);
+        return static_cast<T*>(window_);
+    }
+    T& operator*() const { return *operator->(); }
+
+private:
+    std::function<void(T&)> connect_;
 };

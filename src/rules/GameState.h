@@ -17,7 +17,6 @@ struct TitleKeyRuns {
 };
 
 struct GameState {
-    QString versionText;
     Course course = Course::Normal;
     bool timeAttack = false;
     std::int16_t stage = 0;  // see rules/Stages.h
@@ -39,13 +38,6 @@ struct GameState {
     TitleKeyRuns titleKeys;
     QString recordPath;
     QString quizPath;
-    // The quiz.
-    QString quizLine;
-    QString quizQuestion;
-    QString quizAnswer;
-    // The stopwatch.
-    float stopwatchStart = 0;
-    float stopwatchStop = 0;
 };
 
 extern GameState G;

@@ -4,13 +4,12 @@
 #include "rules/Panels.h"
 #include "rules/Quiz.h"
 #include "runtime/Services.h"
-#include "windows/Windows.h"
 
 CardWindow::CardWindow(const QString& objectName, const QString& frameTitle, std::initializer_list<CardLine> cardLines)
     : Window(objectName)
 {
     setBorder(Border::None, false);
-    setWindowTitle("Form4");  // both cards carry this caption: window lists and screen readers show it
+    setWindowTitle("Form4");  // both cards' caption: no title bar shows it, window lists and screen readers do
     setBackColor(kLavender);
     place(frame, 120, 120, 5655, 3615);
     frame->setTitle(frameTitle);
@@ -40,7 +39,7 @@ void CardWindow::onTimeUp()
 {
     closeTimer->stop();
     close();
-    openProblem();
+    emit timeUp();
     ShowMessage("PUSH START", pushStartText(), MessageKind::Warning);
 }
 
@@ -59,8 +58,6 @@ PanelsCard::PanelsCard()
 {
 }
 
-void PanelsCard::openProblem() { panelsWindow->show(); }
-
 QString PanelsCard::pushStartText() const
 {
     return PanelsStartText(G.course);
@@ -75,7 +72,5 @@ QuizCard::QuizCard()
                   {QuizTimeLimitText(), 960, 3120, 3855, 375}})
 {
 }
-
-void QuizCard::openProblem() { quizWindow->show(); }
 
 QString QuizCard::pushStartText() const { return "ｽﾀｰﾄﾎﾞﾀﾝを押して開始"; }

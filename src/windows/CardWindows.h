@@ -1,6 +1,7 @@
 #pragma once
-// The two problem cards: five seconds of rules in a frame, then the problem window and
-// the message that tells the player to press START. They take no input.
+// The two problem cards: five seconds of rules in a frame; then the card closes, its
+// owner opens the problem window, and the card tells the player to press START. They
+// take no input.
 #include "gui/Frame.h"
 #include "gui/Label.h"
 #include "gui/Timer.h"
@@ -17,6 +18,8 @@ struct CardLine {
 };
 
 class CardWindow : public Window {
+    Q_OBJECT
+
 public:
     Frame* frame = new Frame(this);
     Timer* closeTimer = new Timer(this);
@@ -24,10 +27,12 @@ public:
 
     void onTimeUp();
 
+signals:
+    void timeUp();  // the card has closed: its problem's turn
+
 protected:
     CardWindow(const QString& objectName, const QString& frameTitle, std::initializer_list<CardLine> cardLines);
     void onLoad() override;
-    virtual void openProblem() = 0;
     virtual QString pushStartText() const = 0;  // read when the card closes
 };
 
@@ -37,7 +42,6 @@ public:
     PanelsCard();
 
 private:
-    void openProblem() override;
     QString pushStartText() const override;
 };
 
@@ -47,6 +51,5 @@ public:
     QuizCard();
 
 private:
-    void openProblem() override;
     QString pushStartText() const override;
 };

@@ -7,8 +7,6 @@
 #include "rules/Stages.h"
 #include "runtime/Counters.h"
 #include "runtime/Services.h"
-#include "windows/GameFiles.h"
-#include "windows/Windows.h"
 
 namespace {
 const FontSpec kInfoFont{Face::Fixed, 12, true};
@@ -73,6 +71,22 @@ MainWindow::MainWindow() : Window("mainWindow")
     lockItem->onChoose([this] { onLockChosen(); });
     attackItem->onChoose([this] { onAttackChosen(); });
     versionItem->onChoose([this] { onVersionChosen(); });
+
+    panelsCard.onMade([this](PanelsCard& card) { connect(&card, &CardWindow::timeUp, this, [this] { panelsWindow.load().show(); }); });
+    panelsWindow.onMade([this](PanelsWindow& panels) {
+        connect(&panels, &PanelsWindow::solved, this, &MainWindow::onPanelsSolved);
+        connect(&panels, &PanelsWindow::timeUp, this, &MainWindow::show);
+    });
+    quizCard.onMade([this](QuizCard& card) { connect(&card, &CardWindow::timeUp, this, [this] { quizWindow.load().show(); }); });
+    quizWindow.onMade([this](QuizWindow& quiz) {
+        connect(&quiz, &QuizWindow::solved, this, &MainWindow::onQuizSolved);
+        connect(&quiz, &QuizWindow::surrenderAsked, this, &MainWindow::surrenderIfConfirmed);
+        connect(&quiz, &QuizWindow::failed, this, [this] { quizWindow.load().show(); });  // made afresh
+    });
+    stopwatchWindow.onMade([this](StopwatchWindow& stopwatch) {
+        connect(&stopwatch, &StopwatchWindow::solved, this, &MainWindow::onStopwatchSolved);
+        connect(&stopwatch, &StopwatchWindow::surrenderAsked, this, &MainWindow::surrenderIfConfirmed);
+    });
 }
 
 // ---- the opening
@@ -124,7 +138,7 @@ void MainWindow::onYesClicked()
 {
     ShowMessage(kWelcome, "あ・・・そう？根性なしねぇ。じゃぁね。");
     Increment(G.quitCount);
-    SaveRecord(kQuitRecord, G.quitCount);
+    endIfRecordsGone(SaveRecord(kQuitRecord, G.quitCount));
     EndProgram();
 }
 
@@ -205,18 +219,18 @@ void MainWindow::onProblemClicked()
     case ProblemButtonAction::OpenPanels:
         hide();
         blankMenu->setVisible(false);
-        panelsCard->show();
+        panelsCard.load().show();
         G.stage = Stage::kPanelsOpen;
         break;
     case ProblemButtonAction::OpenQuiz:
         G.stage = Stage::kQuizOpen;
         hide();
-        quizCard->show();
+        quizCard.load().show();
         break;
     case ProblemButtonAction::OpenStopwatch:
         G.stage = Stage::kStopwatchOpen;
         hide();
-        stopwatchWindow->show();
+        stopwatchWindow.load().show();
         break;
     case ProblemButtonAction::NotYet:
         ShowMessage("ふふふ", "そう簡単には終了できないのでした");
@@ -264,4 +278,4 @@ bool MainWindow::mayClose(CloseReason reason)
 
 void MainWindow::onCloseChosen() { close(); }
 
-void MainWindow::onVersionChosen() { versionWindow->show(); }
+void MainWindow::onVersionChosen() { versionWindow.load().show(); }

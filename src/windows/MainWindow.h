@@ -3,12 +3,19 @@
 #include "gui/Label.h"
 #include "gui/Menus.h"
 #include "gui/Window.h"
+#include "windows/CardWindows.h"
+#include "windows/GameFiles.h"
+#include "windows/PanelsWindow.h"
+#include "windows/QuizWindow.h"
+#include "windows/StopwatchWindow.h"
+#include "windows/VersionWindow.h"
 
 #include <array>
 
 // The hub of the game: the opening question, the first puzzle (the jumping exit buttons
 // and the blank menu), the problem button that opens each problem, the last trick, the
-// menus, and the screens of a surrender, of each stage advance and of the ending.
+// menus, and the screens of a surrender, of each stage advance and of the ending. It
+// keeps and opens every other window but the title, and hears from them by signals.
 class MainWindow : public Window {
 public:
     MainWindow();
@@ -36,6 +43,14 @@ public:
     MenuItem* lockItem = new MenuItem(blankMenu);
     MenuItem* attackItem = new MenuItem(blankMenu);
 
+    // The windows it opens.
+    WindowSlot<VersionWindow> versionWindow;
+    WindowSlot<PanelsCard> panelsCard;  // before the nine panels
+    WindowSlot<PanelsWindow> panelsWindow;
+    WindowSlot<QuizCard> quizCard;  // before the quiz
+    WindowSlot<QuizWindow> quizWindow;
+    WindowSlot<StopwatchWindow> stopwatchWindow;
+
     void onYesClicked();
     void onNoClicked();
     void onExitClicked(int button);
@@ -52,8 +67,8 @@ public:
     // Asks, then shows how far the player got with a hint, counts the surrender and ends
     // the program. Returns only when the player declines.
     void surrenderIfConfirmed();
-    // Called by the puzzle windows once the player solved them: the puzzle window closes
-    // and the main window comes back, in a colour of its own, with the next step.
+    // When a puzzle window says it is solved: the puzzle window closes and the main
+    // window comes back, in a colour of its own, with the next step.
     void onPanelsSolved();
     void onQuizSolved();
     void onStopwatchSolved();
@@ -66,6 +81,7 @@ protected:
 
 private:
     void showOpeningQuestion();
+    void endIfRecordsGone(FileReport report);  // a record file that has gone: this window goes first
     void jumpExits();
     void advance(std::int16_t stage, Color back, WindowSlotBase& solvedPuzzle, const QString& problem);
     // the ending: a fixed script of screens, then the records, then the end

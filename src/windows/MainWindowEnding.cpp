@@ -1,5 +1,6 @@
 // The ending: a fixed script of screens on the main window, three seconds each, then the
-// records and the end of the program. It never returns to the event loop.
+// records and the end of the program. It never returns to the event loop. And what every
+// record the main window writes may bring: the end of the game.
 #include "windows/MainWindow.h"
 
 #include "rules/Clock.h"
@@ -8,7 +9,6 @@
 #include "rules/Records.h"
 #include "runtime/Numbers.h"
 #include "runtime/Services.h"
-#include "windows/GameFiles.h"
 
 #include <algorithm>
 
@@ -35,6 +35,14 @@ void FitToText(Label* line, const QRect& layout)
 constexpr double kCongratulationPoints = 16;
 constexpr double kResultPoints = 28;
 }  // namespace
+
+void MainWindow::endIfRecordsGone(FileReport report)
+{
+    if (report == FileReport::GoOn)
+        return;
+    close();
+    EndProgram();
+}
 
 void MainWindow::showScreen()
 {
@@ -105,7 +113,7 @@ void MainWindow::showResults()
             showResult(NewBestTimeLine(G.bestTime, clearTime));
             showScreen();
             G.bestTime = clearTime;
-            SaveRecord(BestTimeRecord(G.course), G.bestTime);
+            endIfRecordsGone(SaveRecord(BestTimeRecord(G.course), G.bestTime));
         }
     }
 
@@ -115,9 +123,9 @@ void MainWindow::showResults()
     showScreen();
 
     G.surrenderCount = 0;
-    SaveRecord(kSurrenderRecord, G.surrenderCount);
+    endIfRecordsGone(SaveRecord(kSurrenderRecord, G.surrenderCount));
     G.quitCount = 0;
-    SaveRecord(kQuitRecord, G.quitCount);
+    endIfRecordsGone(SaveRecord(kQuitRecord, G.quitCount));
     close();
     EndProgram();
 }

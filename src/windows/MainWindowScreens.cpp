@@ -8,8 +8,6 @@
 #include "runtime/Counters.h"
 #include "runtime/Numbers.h"
 #include "runtime/Services.h"
-#include "windows/GameFiles.h"
-#include "windows/Windows.h"
 
 void MainWindow::surrenderIfConfirmed()
 {
@@ -23,9 +21,9 @@ void MainWindow::surrenderIfConfirmed()
     setBackColor(kTeal);
     if (const auto hint = HintFor(G.stage, G.course)) {
         // The puzzle window goes, and its time limit with it: no time-out after this.
-        if (hint->puzzle == OpenPuzzle::Quiz)
+        if (hint->puzzle == OpenPuzzle::Quiz && quizWindow.isLoaded())
             quizWindow->giveUp();
-        else if (hint->puzzle == OpenPuzzle::Stopwatch)
+        else if (hint->puzzle == OpenPuzzle::Stopwatch && stopwatchWindow.isLoaded())
             stopwatchWindow->giveUp();
         if (hint->puzzle != OpenPuzzle::None)
             show();
@@ -44,7 +42,7 @@ void MainWindow::surrenderIfConfirmed()
     ShowMessage("仕方ないなぁ", "ただいまの降参回数は " + NumberText(G.surrenderCount) + " 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
                 MessageKind::Information);
     G.surrendered = true;
-    SaveRecord(kSurrenderRecord, G.surrenderCount);
+    endIfRecordsGone(SaveRecord(kSurrenderRecord, G.surrenderCount));
     close();
     EndProgram();
 }

@@ -2,7 +2,6 @@
 
 #include "rules/GameState.h"
 #include "runtime/Services.h"
-#include "windows/Windows.h"
 
 PanelsWindow::PanelsWindow() : Window("panelsWindow")
 {
@@ -60,7 +59,7 @@ void PanelsWindow::onStopClicked()
 {
     timeLimit->stop();
     ShowMessage("GOOD!", "よろしい。次に行こうか", MessageKind::Information);
-    mainWindow->onPanelsSolved();
+    emit solved();
 }
 
 void PanelsWindow::onTimeUp()
@@ -69,5 +68,5 @@ void PanelsWindow::onTimeUp()
     startButton->setEnabled(true);
     ShowMessage("時間切れ", "もう一度やりなおしじゃ", MessageKind::Warning);
     close();
-    mainWindow->show();
+    emit timeUp();
 }

@@ -9,6 +9,8 @@
 
 // Problem 1: nine panels to turn red, against the clock once START is pressed.
 class PanelsWindow : public Window {
+    Q_OBJECT
+
 public:
     PanelsWindow();
 
@@ -22,6 +24,10 @@ public:
     void onStartClicked();
     void onStopClicked();
     void onTimeUp();
+
+signals:
+    void solved();
+    void timeUp();  // the time ran out and the window has closed
 
 protected:
     void onLoad() override;

@@ -1,12 +1,8 @@
 #include "windows/QuizWindow.h"
 
 #include "rules/GameState.h"
-#include "rules/Quiz.h"
 #include "runtime/Services.h"
 #include "windows/GameFiles.h"
-#include "windows/Windows.h"
-
-#include <exception>
 
 QuizWindow::QuizWindow() : Window("quizWindow")
 {
@@ -47,7 +43,8 @@ void QuizWindow::onStartClicked()
     answerButton->setEnabled(true);
     answerButton->setFocus();
     startButton->setVisible(false);
-    CheckQuizFile();
+    if (CheckQuizFile() == FileReport::EndGame)
+        EndProgram();
     drawQuestion();
     timeLimit->start(kQuizTimeLimitSeconds * 1000);
 }
@@ -55,40 +52,32 @@ void QuizWindow::onStartClicked()
 void QuizWindow::drawQuestion()
 {
     const QuizDraw draw = DrawQuizLine(G.quizPath, DrawQuizTarget(GameRandom()));
-    G.quizLine = draw.line;
     if (!draw.ok) {
         ShowMessage("Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop);
         EndProgram();
     }
-    const QuizQuestion q = SplitQuizLine(G.quizLine);
-    G.quizQuestion = q.question;
-    G.quizAnswer = q.answer;
-    questionLabel->setText(G.quizQuestion);
+    question_ = SplitQuizLine(draw.line);
+    questionLabel->setText(question_.question);
 }
 
 void QuizWindow::onAnswerClicked()
 {
     timeLimit->stop();  // no time limit while the player types
-    try {
-        const QString answer = AskText("答えは？",
-                                       "制限時間無制限です\r\n"
-                                       " 注）漢字で書くべきところは漢字で\r\n"
-                                       " \u3000  カタカナは全角で\r\n"
-                                       " \u3000  英数字は半角で");
-        if (answer == G.quizAnswer) {
-            ShowMessage("GOOD!", "ＯＫ。次へ進め", MessageKind::Information);
-            mainWindow->onQuizSolved();
-        } else {
-            ShowMessage("Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning);
-            startAgain();
-        }
-    } catch (const std::exception&) {
-        ShowMessage("so bad!", "その回答は認識できません", MessageKind::Information);
+    const QString answer = AskText("答えは？",
+                                   "制限時間無制限です\r\n"
+                                   " 注）漢字で書くべきところは漢字で\r\n"
+                                   " \u3000  カタカナは全角で\r\n"
+                                   " \u3000  英数字は半角で");
+    if (answer == question_.answer) {
+        ShowMessage("GOOD!", "ＯＫ。次へ進め", MessageKind::Information);
+        emit solved();
+    } else {
+        ShowMessage("Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning);
         startAgain();
     }
 }
 
-void QuizWindow::onSurrenderClicked() { mainWindow->surrenderIfConfirmed(); }
+void QuizWindow::onSurrenderClicked() { emit surrenderAsked(); }
 
 void QuizWindow::onTimeUp()
 {
@@ -103,9 +92,9 @@ void QuizWindow::giveUp()
     hide();
 }
 
-// The window is made afresh: START is back and the question is gone.
+// Its owner makes the window afresh: START is back and the question is gone.
 void QuizWindow::startAgain()
 {
     close();
-    quizWindow->show();
+    emit failed();
 }

@@ -4,10 +4,13 @@
 #include "gui/Label.h"
 #include "gui/Timer.h"
 #include "gui/Window.h"
+#include "rules/Quiz.h"
 
 // Problem 2: one question drawn from the quiz file, five seconds to press "答える", then
 // as long as the player likes to type the answer.
 class QuizWindow : public Window {
+    Q_OBJECT
+
 public:
     QuizWindow();
 
@@ -24,10 +27,17 @@ public:
     void onTimeUp();
     void giveUp();  // the player surrendered: the time limit stops and the window goes
 
+signals:
+    void solved();
+    void surrenderAsked();
+    void failed();  // a wrong answer or the time ran out, and the window has closed: a new start
+
 protected:
     void onLoad() override;
 
 private:
     void drawQuestion();
     void startAgain();
+
+    QuizQuestion question_;  // the line drawn last
 };

@@ -6,11 +6,9 @@
 #include "runtime/Files.h"
 #include "runtime/Services.h"
 #include "windows/GameFiles.h"
-#include "windows/Windows.h"
 
-void StartGame()
+void StartGame(GameWindows& windows)
 {
-    G.versionText = "0.21";
     const FileLayout files = LocateFiles(ProgramFolder(), UserDataFolder());
     if (!files.folderToMake.isEmpty())
         MakePrivateFolder(files.folderToMake);  // when it fails, the records cannot be made: reported below
@@ -20,12 +18,18 @@ void StartGame()
     }
     G.recordPath = files.recordPath;
     G.quizPath = files.quizPath;
-    CheckQuizFile();
+    if (CheckQuizFile() == FileReport::EndGame)
+        EndProgram();
     if (!IsOrdinaryFile(G.recordPath) && !CreateRecordFile(G.recordPath)) {
         ShowMessage("INI File ERROR", "INIファイルを作成できませんでした\r\n実行を中断します", MessageKind::Stop);
         EndProgram();
     }
-    LoadRecords();
-    titleWindow->show();
-    titleWindow->startHandOver();
+    if (LoadRecords() == FileReport::EndGame)
+        EndProgram();
+    windows.title.onMade([&windows](TitleWindow& title) {
+        QObject::connect(&title, &TitleWindow::handOver, &title, [&windows] { windows.main.load().show(); });
+    });
+    TitleWindow& title = windows.title.load();
+    title.show();
+    title.startHandOver();
 }

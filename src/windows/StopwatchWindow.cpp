@@ -4,7 +4,6 @@
 #include "rules/GameState.h"
 #include "rules/Stopwatch.h"
 #include "runtime/Services.h"
-#include "windows/Windows.h"
 
 namespace {
 Color VerdictColour(StopVerdict verdict)
@@ -73,13 +72,13 @@ void StopwatchWindow::onStartClicked()
     timeLimit->start(kStopwatchTimeLimitSeconds * 1000);
     startButton->setEnabled(false);
     timeLabel->setVisible(false);
-    G.stopwatchStart = ClockSeconds();
+    startedAt_ = ClockSeconds();
 }
 
 void StopwatchWindow::onStopClicked()
 {
-    G.stopwatchStop = ClockSeconds();
-    const float elapsed = ElapsedSeconds(G.stopwatchStart, G.stopwatchStop);
+    stoppedAt_ = ClockSeconds();
+    const float elapsed = ElapsedSeconds(startedAt_, stoppedAt_);
     timeLimit->stop();
     const StopVerdict verdict = JudgeStop(elapsed, G.course);
     timeLabel->setTextColor(VerdictColour(verdict));
@@ -97,12 +96,12 @@ void StopwatchWindow::onStopClicked()
     }
 }
 
-void StopwatchWindow::onSurrenderClicked() { mainWindow->surrenderIfConfirmed(); }
+void StopwatchWindow::onSurrenderClicked() { emit surrenderAsked(); }
 
 void StopwatchWindow::onGoClicked()
 {
     if (G.course == Course::Normal) {
-        mainWindow->onStopwatchSolved();
+        emit solved();
         return;
     }
     Pause(500);
@@ -119,7 +118,7 @@ void StopwatchWindow::onTimeUp()
     timeLimit->stop();
     if (G.course == Course::Another) {
         ShowMessage("OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning);
-        mainWindow->onStopwatchSolved();
+        emit solved();
         return;
     }
     readyAgain();

@@ -8,6 +8,8 @@
 // Problem 3: a stopwatch to stop at about three seconds. On ANOTHER a pass only puts the
 // stopwatch back; the way through is not to stop it at all.
 class StopwatchWindow : public Window {
+    Q_OBJECT
+
 public:
     StopwatchWindow();
 
@@ -28,9 +30,17 @@ public:
     void onTimeUp();
     void giveUp();  // the player surrendered: the time limit stops and the window goes
 
+signals:
+    void solved();
+    void surrenderAsked();
+
 protected:
     void onLoad() override;
 
 private:
     void readyAgain();  // START pressable, STOP not
+
+    // Clock readings, seconds since midnight.
+    float startedAt_ = 0;
+    float stoppedAt_ = 0;
 };

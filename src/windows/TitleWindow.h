@@ -1,33 +1,27 @@
 #pragma once
 #include "gui/Frame.h"
-#include "gui/Label.h"
 #include "gui/Timer.h"
 #include "gui/Window.h"
+#include "windows/GameName.h"
 
 // The title window: the game's name for two seconds, and the hidden course and
-// time-attack choice by the arrow keys. Then it hands over to the main window.
+// time-attack choice by the arrow keys. Then it closes and hands over.
 class TitleWindow : public Window {
+    Q_OBJECT
+
 public:
     TitleWindow();
 
     // In creation order: the stacking order.
     Frame* nameFrame = new Frame(this);
     Timer* handOverTimer = new Timer(this);
-    Label* ruLetter = new Label(this);
-    Label* twoLetter = new Label(this);
-    Label* creditLabel = new Label(this);
-    Label* versionLabel = new Label(this);
-    Label* piLetter = new Label(this);
-    Label* nuLetter = new Label(this);
-    Label* nuShadow = new Label(this);
-    Label* ruShadow = new Label(this);
-    Label* piShadow = new Label(this);
-    Label* kaLetter = new Label(this);
-    Label* kaShadow = new Label(this);
-    Label* twoShadow = new Label(this);
+    GameName* name = new GameName(this, {{{290, 270}, {760, 530}, {1250, 410}, {1720, 630}, {2200, 280}}});
 
     void startHandOver();  // in two seconds
     void onHandOver();
+
+signals:
+    void handOver();  // the title has closed: the main window's turn
 
 protected:
     void onLoad() override;

@@ -33,10 +33,10 @@ protected:
             keys = {Qt::Key_Down, Qt::Key_Down};
         if (timeAttack)
             keys.insert(keys.end(), {Qt::Key_Left, Qt::Key_Left});
-        StartGame();
+        StartGame(windows);
         for (Qt::Key k : keys)
             QTest::keyClick(&*titleWindow, k);
-        RunAsHandler([] { titleWindow->onHandOver(); });
+        RunAsHandler([&] { titleWindow->onHandOver(); });
     }
 
     // The road through a run, step by step: each plays on from where the last one left
@@ -71,44 +71,44 @@ protected:
     {
         mainWindow->onProblemClicked();
         EXPECT_EQ(RunningTimerCount(), 1);  // the card's five seconds
-        RunAsHandler([] { panelsCard->onTimeUp(); });
+        RunAsHandler([&] { panelsCard()->onTimeUp(); });
         EXPECT_EQ(RunningTimerCount(), 0);  // nothing runs before START
     }
     void solveNinePanels()  // 20
     {
         fake.scriptDigits("000000000");
-        panelsWindow->onStartClicked();
+        panelsWindow()->onStartClicked();
         for (int n : {1, 3, 7, 9, 5})
-            panelsWindow->onPanelClicked(n);
-        RunAsHandler([] { panelsWindow->onStopClicked(); });
-        expectAdvanced(panelsWindow, MainWindow::kColourAfterPanels, "問題２");
+            panelsWindow()->onPanelClicked(n);
+        RunAsHandler([&] { panelsWindow()->onStopClicked(); });
+        expectAdvanced(panelsWindow(), MainWindow::kColourAfterPanels, "問題２");
     }
     void openQuiz()  // 21
     {
         mainWindow->onProblemClicked();
-        RunAsHandler([] { quizCard->onTimeUp(); });
+        RunAsHandler([&] { quizCard()->onTimeUp(); });
         fake.fractions = {0.015f};  // draws the first question
-        quizWindow->onStartClicked();
+        quizWindow()->onStartClicked();
     }
     void answerQuiz()  // 30
     {
         fake.onAskText = [](const QString&) { return QString("東京"); };
-        RunAsHandler([] { quizWindow->onAnswerClicked(); });
-        expectAdvanced(quizWindow, MainWindow::kColourAfterQuiz, "問題３");
+        RunAsHandler([&] { quizWindow()->onAnswerClicked(); });
+        expectAdvanced(quizWindow(), MainWindow::kColourAfterQuiz, "問題３");
     }
     void openStopwatch() { mainWindow->onProblemClicked(); }  // 31
     void solveStopwatch()  // 40
     {
-        stopwatchWindow->onStartClicked();
+        stopwatchWindow()->onStartClicked();
         if (G.course == Course::Another) {
             fake.now += 10.0f;  // ten seconds without STOP
-            RunAsHandler([] { stopwatchWindow->onTimeUp(); });
+            RunAsHandler([&] { stopwatchWindow()->onTimeUp(); });
         } else {
             fake.now += 2.9f;
-            stopwatchWindow->onStopClicked();
-            RunAsHandler([] { stopwatchWindow->onGoClicked(); });
+            stopwatchWindow()->onStopClicked();
+            RunAsHandler([&] { stopwatchWindow()->onGoClicked(); });
         }
-        expectAdvanced(stopwatchWindow, MainWindow::kColourAtLastTrick, "終了");
+        expectAdvanced(stopwatchWindow(), MainWindow::kColourAtLastTrick, "終了");
     }
     void lastTrick()  // 44
     {
@@ -149,7 +149,7 @@ protected:
             openNinePanels();
         }
         if (stage == Stage::kPanelsOpen)  // the time runs out and the player is back on the main window
-            RunAsHandler([] { panelsWindow->onTimeUp(); });
+            RunAsHandler([&] { panelsWindow()->onTimeUp(); });
         if (stage >= Stage::kPanelsSolved)
             solveNinePanels();
         if (stage >= Stage::kQuizOpen)
@@ -171,14 +171,14 @@ protected:
     }
     // The way to surrender there: the main window's button before 降参(&C) is offered,
     // the puzzle's own button while one is open, the menu otherwise.
-    static void surrenderAt(std::int16_t stage)
+    void surrenderAt(std::int16_t stage)
     {
         if (stage < Stage::kLocked)
             mainWindow->onSurrenderClicked();
         else if (stage == Stage::kQuizOpen)
-            quizWindow->onSurrenderClicked();
+            quizWindow()->onSurrenderClicked();
         else if (stage == Stage::kStopwatchOpen)
-            stopwatchWindow->onSurrenderClicked();
+            stopwatchWindow()->onSurrenderClicked();
         else
             mainWindow->surrenderIfConfirmed();
     }
@@ -186,7 +186,7 @@ protected:
     {
         playTo(Stage::kSolved);
         fake.now += 60.0f;  // the player takes a minute over the last trick
-        EXPECT_TRUE(Ends([] { mainWindow->onProblemClicked(); }));
+        EXPECT_TRUE(Ends([&] { mainWindow->onProblemClicked(); }));
     }
 
     std::vector<QString> captions;  // the main window's caption at every pause
@@ -295,7 +295,7 @@ TEST_F(WholeGame, QuittingAtTheOpeningCountsAcrossStarts)
         G = GameState{};
         ResetWindows();
         title();
-        EXPECT_TRUE(Ends([] { mainWindow->onYesClicked(); }));
+        EXPECT_TRUE(Ends([&] { mainWindow->onYesClicked(); }));
         EXPECT_EQ(G.quitCount, start);
     }
     EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=3"));
@@ -343,8 +343,8 @@ TEST_P(SurrenderEverywhere, ShowsTheStagesHintCountsAndEnds)
         EXPECT_TRUE(w.isVisible());
         EXPECT_EQ(w.backColor(), kTeal);
         EXPECT_FALSE(w.takesInput());
-        EXPECT_FALSE(quizWindow.isLoaded() && quizWindow->isVisible());
-        EXPECT_FALSE(stopwatchWindow.isLoaded() && stopwatchWindow->isVisible());
+        EXPECT_FALSE(quizWindow().isLoaded() && quizWindow()->isVisible());
+        EXPECT_FALSE(stopwatchWindow().isLoaded() && stopwatchWindow()->isVisible());
         EXPECT_EQ(RunningTimerCount(), 0);
     };
     fake.boxes.clear();

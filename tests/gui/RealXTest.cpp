@@ -81,9 +81,9 @@ protected:
     {
         G.stage = Stage::kPanelsOpen;
         mainWindow->hide();
-        panelsWindow->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&*panelsWindow));
-        return *panelsWindow;
+        panelsWindow().load().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&*panelsWindow()));
+        return *panelsWindow();
     }
     // The main window at the last trick of ANOTHER, where a press on the window with
     // Shift, Ctrl and Alt leads on to stage 43; 降参 has the focus.
@@ -142,16 +142,16 @@ TEST_F(RealX, TheWindowManagersCloseIsRefusedByTheMainWindowIgnoredByAPuzzleAndT
     EXPECT_TRUE(mainWindow->isVisible());
 
     mainWindow->onVersionChosen();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&*versionWindow));
-    WindowManagerCloses(&*versionWindow);  // an about box closes, close box or not
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !versionWindow.isLoaded(); }));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&*versionWindow()));
+    WindowManagerCloses(&*versionWindow());  // an about box closes, close box or not
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !versionWindow().isLoaded(); }));
 
     const QPointer<PanelsWindow> puzzle(&showPanels());
     WindowManagerCloses(puzzle);  // a puzzle without a close box stays
     ASSERT_TRUE(Xdo(MouseTo(puzzle->panels[4]) + kClick).wait());
     ASSERT_TRUE(QTest::qWaitFor([&] { return puzzle.isNull() || puzzle->panels[4]->backColor() == kRed; }));  // the close came first
     EXPECT_FALSE(puzzle.isNull());
-    EXPECT_TRUE(panelsWindow.isLoaded());
+    EXPECT_TRUE(panelsWindow().isLoaded());
     EXPECT_EQ(fake.boxes.size(), 1u);  // and asked nothing
 }
 

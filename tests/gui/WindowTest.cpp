@@ -3,7 +3,10 @@
 // shows by RealXTest.cpp.)
 #include "GameTest.h"
 
+#include "gui/Dispatch.h"
+
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
@@ -33,7 +36,7 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
-        sample->show();
+        sample.load().show();
     }
 };
 
@@ -63,7 +66,33 @@ TEST_F(WindowLayer, AClosedWindowsTimersStopAndTheNextUseMakesItAfresh)
     ASSERT_TRUE(sample.close());
     EXPECT_FALSE(timer->isActive());
     EXPECT_FALSE(sample.isLoaded());
-    EXPECT_NE(&*sample, closed.data());
+    EXPECT_NE(&sample.load(), closed.data());
+}
+
+// In an event loop, once a handler that closed a window has returned.
+void CloseInTheEventLoop(const std::function<void()>& handler)
+{
+    QEventLoop loop;
+    QMetaObject::invokeMethod(
+        &loop,
+        [&] {
+            Dispatch(handler);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+    loop.exec();
+}
+
+TEST_F(WindowLayer, TheProgramEndsWhenNoWindowIsLoadedHiddenOnesIncludedAndOnlyOnceTheHandlerIsDone)
+{
+    WindowSlot<SampleWindow> next;
+    CloseInTheEventLoop([&] {
+        sample.close();  // the only loaded window, but the handler opens the next one
+        next.load();     // and leaves it hidden
+    });
+    EXPECT_FALSE(fake.ended);
+    CloseInTheEventLoop([&] { next.close(); });
+    EXPECT_TRUE(fake.ended);
 }
 
 TEST_F(WindowLayer, ADoubleClickIsOneClickAndEitherEnterOrSpacePressTheFocusedButton)

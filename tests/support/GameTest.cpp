@@ -13,8 +13,8 @@ void RunAsHandler(const std::function<void()>& handler) { Dispatch(handler); }
 void ResetWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // those closed already
-    for (Window* w : LoadedWindows())
-        delete w;
+    for (std::vector<Window*> loaded = LoadedWindows(); !loaded.empty(); loaded = LoadedWindows())
+        delete loaded.front();
 }
 
 int RunningTimerCount()
@@ -30,7 +30,7 @@ void GameTest::startToMainWindow()
 {
     if (!IsOrdinaryFile(path("NP2.DAT")))
         writeQuiz("# quiz\n日本の首都は？,東京");
-    StartGame();
+    StartGame(windows);
     titleWindow->onHandOver();
 }
 

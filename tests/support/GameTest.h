@@ -6,14 +6,13 @@
 
 #include "rules/GameState.h"
 #include "windows/StartUp.h"
-#include "windows/Windows.h"
 
 #include <functional>
 
 // Runs a function as the window system runs a handler: a window closed inside it is
 // deleted once it returns, and EndProgram() stops it there.
 void RunAsHandler(const std::function<void()>& handler);
-// Drops every window at once without asking any of them.
+// Drops every window at once without asking any of them, each with the windows it keeps.
 void ResetWindows();
 // How many timers of the loaded windows are running.
 int RunningTimerCount();
@@ -32,6 +31,17 @@ protected:
         G = GameState{};
         FolderTest::TearDown();
     }
+    // The game's windows, and those the main window keeps, by the names of their roles.
+    GameWindows windows;
+    WindowSlot<TitleWindow>& titleWindow = windows.title;
+    WindowSlot<MainWindow>& mainWindow = windows.main;
+    WindowSlot<VersionWindow>& versionWindow() { return mainWindow->versionWindow; }
+    WindowSlot<PanelsCard>& panelsCard() { return mainWindow->panelsCard; }
+    WindowSlot<PanelsWindow>& panelsWindow() { return mainWindow->panelsWindow; }
+    WindowSlot<QuizCard>& quizCard() { return mainWindow->quizCard; }
+    WindowSlot<QuizWindow>& quizWindow() { return mainWindow->quizWindow; }
+    WindowSlot<StopwatchWindow>& stopwatchWindow() { return mainWindow->stopwatchWindow; }
+
     // Start-up in a folder with a quiz, then the title window's two seconds.
     void startToMainWindow();
     // ... and "いいえ".

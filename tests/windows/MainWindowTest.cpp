@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, TheProblemButtonTakesTheBlankMenuAwayWithTheFirstPuzzle)
     mainWindow->blankMenu->setVisible(true);
     G.stage = Stage::kLocked;
     mainWindow->onProblemClicked();
-    EXPECT_TRUE(panelsCard.isLoaded());
+    EXPECT_TRUE(panelsCard().isLoaded());
     EXPECT_FALSE(mainWindow->blankMenu->isVisible());
 }
 

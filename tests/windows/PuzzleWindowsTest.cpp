@@ -6,22 +6,22 @@
 #include <QFile>
 #include <QTest>
 
-#include <stdexcept>
 
 class PuzzleWindows : public GameTest {
 protected:
     // The puzzle window of the stage, as its card or the problem button opens it.
     template <typename T>
-    T& open(WindowSlot<T>& puzzle, std::int16_t stage, Course course = Course::Normal)
+    T& open(WindowSlot<T> MainWindow::*puzzle, std::int16_t stage, Course course = Course::Normal)
     {
         startRun();
         G.course = course;
         G.stage = stage;
         mainWindow->hide();
-        puzzle->show();
+        T& window = ((*mainWindow).*puzzle).load();
+        window.show();
         fake.boxes.clear();
         fake.pauses.clear();
-        return *puzzle;
+        return window;
     }
     // START STOP GO! 降参 shown, START STOP 降参 enabled, the time label shown
     static std::string Buttons(const StopwatchWindow& w)
@@ -35,27 +35,28 @@ TEST_F(PuzzleWindows, ACardTakesNoInputForFiveSecondsThenShowsItsPuzzleBeforeThe
 {
     startRun();
     mainWindow->onProblemClicked();
-    QTest::keyClick(&*panelsCard, Qt::Key_Return);
-    PlayerCloses(&*panelsCard);
-    EXPECT_TRUE(panelsCard->closeTimer->isActive());
-    EXPECT_EQ(panelsCard->closeTimer->interval(), 5000);
+    QTest::keyClick(&*panelsCard(), Qt::Key_Return);
+    PlayerCloses(&*panelsCard());
+    EXPECT_TRUE(panelsCard()->closeTimer->isActive());
+    EXPECT_EQ(panelsCard()->closeTimer->interval(), 5000);
     G.course = Course::Another;  // read when the card closes
     fake.onBox = [&](const Box&) {
-        EXPECT_FALSE(panelsCard.isLoaded());
-        EXPECT_TRUE(panelsWindow->isVisible());
+        EXPECT_FALSE(panelsCard().isLoaded());
+        EXPECT_TRUE(panelsWindow()->isVisible());
     };
-    RunAsHandler([] { panelsCard->onTimeUp(); });
+    RunAsHandler([&] { panelsCard()->onTimeUp(); });
     EXPECT_EQ(fake.boxes.back(), (Box{"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}));
 }
 
 TEST_F(PuzzleWindows, TheQuizCardTellsTheQuizsTimeLimitInFullWidthDigits)
 {
-    EXPECT_EQ(quizCard->lines.back()->text(), "制限時間 ５秒");
+    const QuizCard card;
+    EXPECT_EQ(card.lines.back()->text(), "制限時間 ５秒");
 }
 
 TEST_F(PuzzleWindows, NinePanelsStopWhenAllAreRedEvenBeforeStartAndTheScrambleLeavesStopAsItWas)
 {
-    PanelsWindow& w = open(panelsWindow, Stage::kPanelsOpen);
+    PanelsWindow& w = open(&MainWindow::panelsWindow, Stage::kPanelsOpen);
     w.onPanelClicked(1);
     EXPECT_FALSE(w.stopButton->isEnabled());
     for (int n : {3, 7, 9, 5})  // with the first: all red
@@ -73,18 +74,18 @@ TEST_F(PuzzleWindows, NinePanelsStopWhenAllAreRedEvenBeforeStartAndTheScrambleLe
 
 TEST_F(PuzzleWindows, PanelsTimeLimitIsTwentySecondsOnNormalAndTenOnAnother)
 {
-    open(panelsWindow, Stage::kPanelsOpen).onStartClicked();
-    EXPECT_EQ(panelsWindow->timeLimit->interval(), 20000);
-    EXPECT_FALSE(panelsWindow->startButton->isEnabled());  // one start per opening
+    open(&MainWindow::panelsWindow, Stage::kPanelsOpen).onStartClicked();
+    EXPECT_EQ(panelsWindow()->timeLimit->interval(), 20000);
+    EXPECT_FALSE(panelsWindow()->startButton->isEnabled());  // one start per opening
     G.course = Course::Another;  // read when START is pressed
-    panelsWindow->startButton->setEnabled(true);
-    panelsWindow->onStartClicked();
-    EXPECT_EQ(panelsWindow->timeLimit->interval(), 10000);
+    panelsWindow()->startButton->setEnabled(true);
+    panelsWindow()->onStartClicked();
+    EXPECT_EQ(panelsWindow()->timeLimit->interval(), 10000);
 }
 
 TEST_F(PuzzleWindows, APanelsTimeOutSendsThePlayerBackAndTheNextOpeningStartsAfresh)
 {
-    PanelsWindow& w = open(panelsWindow, Stage::kPanelsOpen);
+    PanelsWindow& w = open(&MainWindow::panelsWindow, Stage::kPanelsOpen);
     w.onStartClicked();
     fake.onBox = [&](const Box&) {
         EXPECT_TRUE(w.startButton->isEnabled());
@@ -92,21 +93,20 @@ TEST_F(PuzzleWindows, APanelsTimeOutSendsThePlayerBackAndTheNextOpeningStartsAfr
     };
     RunAsHandler([&] { w.onTimeUp(); });
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "もう一度やりなおしじゃ", MessageKind::Warning}}));
-    EXPECT_FALSE(panelsWindow.isLoaded());
+    EXPECT_FALSE(panelsWindow().isLoaded());
     EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_EQ(G.stage, Stage::kPanelsOpen);
-    panelsWindow->show();
-    EXPECT_EQ(panelsWindow->panels[0]->backColor(), kBlue);
-    EXPECT_EQ(Enabled({panelsWindow->startButton, panelsWindow->stopButton}), "10");
-    PlayerCloses(&*panelsWindow);  // without a close box the player's request is ignored
-    EXPECT_TRUE(panelsWindow.isLoaded());
+    panelsWindow().load().show();
+    EXPECT_EQ(panelsWindow()->panels[0]->backColor(), kBlue);
+    EXPECT_EQ(Enabled({panelsWindow()->startButton, panelsWindow()->stopButton}), "10");
+    PlayerCloses(&*panelsWindow());  // without a close box the player's request is ignored
+    EXPECT_TRUE(panelsWindow().isLoaded());
 }
 
 namespace {
 struct QuizOutcome {
     const char* name;
     const char* typed;  // "" for a time-out before 答える
-    bool inputFails;
     Box box;
 };
 void PrintTo(const QuizOutcome& o, std::ostream* os) { *os << o.name; }
@@ -117,53 +117,50 @@ TEST_P(QuizOutcomes, BringTheQuizBackFresh)
 {
     const QuizOutcome& o = GetParam();
     writeQuiz("日本の首都は？,東京");
-    QuizWindow* quiz = &open(quizWindow, Stage::kQuizOpen);
+    QuizWindow* quiz = &open(&MainWindow::quizWindow, Stage::kQuizOpen);
     quiz->onStartClicked();
     EXPECT_EQ(quiz->questionLabel->text(), "日本の首都は？");
     EXPECT_EQ(quiz->focusWidget(), quiz->answerButton);
     EXPECT_EQ(quiz->timeLimit->interval(), 5000);
-    fake.onAskText = [&o](const QString& prompt) {
-        EXPECT_FALSE(quizWindow->timeLimit->isActive());  // no time limit while typing
+    fake.onAskText = [&o, this](const QString& prompt) {
+        EXPECT_FALSE(quizWindow()->timeLimit->isActive());  // no time limit while typing
         EXPECT_TRUE(prompt.startsWith("制限時間無制限です\r\n 注）漢字で書くべきところは漢字で\r\n"));
-        if (o.inputFails)
-            throw std::runtime_error("the input failed");
         return QString(o.typed);
     };
-    RunAsHandler([&] { *o.typed || o.inputFails ? quiz->onAnswerClicked() : quiz->onTimeUp(); });
+    RunAsHandler([&] { *o.typed ? quiz->onAnswerClicked() : quiz->onTimeUp(); });
     EXPECT_EQ(fake.boxes, std::vector<Box>{o.box});
-    ASSERT_TRUE(quizWindow.isLoaded());
-    EXPECT_NE(&*quizWindow, quiz);
-    EXPECT_EQ(Shown({quizWindow->startButton, quizWindow->answerButton}), "10");
-    EXPECT_EQ(quizWindow->questionLabel->text(), "");
-    EXPECT_TRUE(quizWindow->isVisible());
-    EXPECT_FALSE(quizWindow->timeLimit->isActive());
+    ASSERT_TRUE(quizWindow().isLoaded());
+    EXPECT_NE(&*quizWindow(), quiz);
+    EXPECT_EQ(Shown({quizWindow()->startButton, quizWindow()->answerButton}), "10");
+    EXPECT_EQ(quizWindow()->questionLabel->text(), "");
+    EXPECT_TRUE(quizWindow()->isVisible());
+    EXPECT_FALSE(quizWindow()->timeLimit->isActive());
     EXPECT_EQ(G.stage, Stage::kQuizOpen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Quiz, QuizOutcomes,
-    ::testing::Values(QuizOutcome{"AnAnswerThatIsNotExactlyRight", "東京 ", false, {"Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning}},
-                      QuizOutcome{"ATimeOut", "", false, {"時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning}},
-                      QuizOutcome{"AFailedInput", "", true, {"so bad!", "その回答は認識できません", MessageKind::Information}}),
+    ::testing::Values(QuizOutcome{"AnAnswerThatIsNotExactlyRight", "東京 ", {"Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning}},
+                      QuizOutcome{"ATimeOut", "", {"時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning}}),
     [](const ::testing::TestParamInfo<QuizOutcome>& info) { return info.param.name; });
 
 TEST_F(PuzzleWindows, AnEmptyAnswerIsRightWhenTheLineEndsAtItsComma)
 {
     writeQuiz("答えのない問題,");
-    open(quizWindow, Stage::kQuizOpen).onStartClicked();
+    open(&MainWindow::quizWindow, Stage::kQuizOpen).onStartClicked();
     fake.onAskText = nullptr;  // the input box is cancelled
-    RunAsHandler([] { quizWindow->onAnswerClicked(); });
+    RunAsHandler([&] { quizWindow()->onAnswerClicked(); });
     EXPECT_EQ(G.stage, Stage::kQuizSolved);
 }
 
 TEST_F(PuzzleWindows, AQuizFileWithoutQuestionsOrGoneEndsTheGame)
 {
     writeQuiz("# only a comment\n\nno comma here");
-    QuizWindow& quiz = open(quizWindow, Stage::kQuizOpen);
+    QuizWindow& quiz = open(&MainWindow::quizWindow, Stage::kQuizOpen);
     EXPECT_TRUE(Ends([&] { quiz.onStartClicked(); }));
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop}}));
     QFile::remove(path("NP2.DAT"));
-    EXPECT_TRUE(Ends([] { quizWindow->onStartClicked(); }));
+    EXPECT_TRUE(Ends([&] { quizWindow()->onStartClicked(); }));
     EXPECT_EQ(fake.boxes.back().title, ".DAT Don't Exist");
 }
 
@@ -182,7 +179,7 @@ class StopwatchStops : public PuzzleWindows, public ::testing::WithParamInterfac
 TEST_P(StopwatchStops, ShowTheTimeInTheVerdictsColourAndOnlyAPassOffersGo)
 {
     const StopRow& r = GetParam();
-    StopwatchWindow& w = open(stopwatchWindow, Stage::kStopwatchOpen);
+    StopwatchWindow& w = open(&MainWindow::stopwatchWindow, Stage::kStopwatchOpen);
     fake.now = 100.0f;
     w.onStartClicked();
     EXPECT_EQ(Buttons(w), "1101 010 0");
@@ -207,15 +204,15 @@ INSTANTIATE_TEST_SUITE_P(Stopwatch, StopwatchStops,
 
 TEST_F(PuzzleWindows, TheStopwatchTellsTheBoundsOfTheCourse)
 {
-    EXPECT_EQ(open(stopwatchWindow, Stage::kStopwatchOpen).boundsLabel->text(), "STARTボタンを押してから 2.80秒～3.00秒");
-    stopwatchWindow.close();
+    EXPECT_EQ(open(&MainWindow::stopwatchWindow, Stage::kStopwatchOpen).boundsLabel->text(), "STARTボタンを押してから 2.80秒～3.00秒");
+    stopwatchWindow().close();
     G.course = Course::Another;
-    EXPECT_EQ(stopwatchWindow->boundsLabel->text(), "STARTボタンを押してから 2.90秒～3.00秒");
+    EXPECT_EQ(stopwatchWindow().load().boundsLabel->text(), "STARTボタンを押してから 2.90秒～3.00秒");
 }
 
 TEST_F(PuzzleWindows, OnAnotherGoOnlyPutsTheStopwatchBack)
 {
-    StopwatchWindow& w = open(stopwatchWindow, Stage::kStopwatchOpen, Course::Another);
+    StopwatchWindow& w = open(&MainWindow::stopwatchWindow, Stage::kStopwatchOpen, Course::Another);
     fake.now = 100.0f;
     w.onStartClicked();
     fake.now = 102.95f;
@@ -228,7 +225,7 @@ TEST_F(PuzzleWindows, OnAnotherGoOnlyPutsTheStopwatchBack)
 
 TEST_F(PuzzleWindows, AStopwatchTimeOutAfterTenSecondsIsATryAgainOnNormal)
 {
-    StopwatchWindow& w = open(stopwatchWindow, Stage::kStopwatchOpen);
+    StopwatchWindow& w = open(&MainWindow::stopwatchWindow, Stage::kStopwatchOpen);
     w.onStartClicked();
     EXPECT_EQ(w.timeLimit->interval(), 10000);
     w.onTimeUp();

@@ -13,7 +13,7 @@ class StartUp : public GameTest {};
 TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSeconds)
 {
     writeQuiz("日本の首都は？,東京");
-    EXPECT_FALSE(Ends(StartGame));
+    EXPECT_FALSE(Ends([this] { StartGame(windows); }));
     EXPECT_TRUE(fake.boxes.empty());
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
     EXPECT_EQ(G.bestTimeAnother, 9999.0f);
@@ -22,7 +22,7 @@ TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSecon
     EXPECT_TRUE(titleWindow->isVisible());
     EXPECT_TRUE(titleWindow->handOverTimer->isActive());
     EXPECT_EQ(titleWindow->handOverTimer->interval(), 2000);
-    EXPECT_EQ(titleWindow->versionLabel->text(), "Ver 0.21");
+    EXPECT_EQ(titleWindow->name->versionLabel->text(), "Ver 0.21");
 }
 
 namespace {
@@ -43,7 +43,7 @@ class StartUpFailure : public StartUp, public ::testing::WithParamInterface<Fail
 TEST_P(StartUpFailure, EndsTheGameAtItsStepWithItsMessage)
 {
     GetParam().prepare(*this);
-    EXPECT_TRUE(Ends(StartGame));
+    EXPECT_TRUE(Ends([this] { StartGame(windows); }));
     EXPECT_EQ(fake.boxes, std::vector<Box>{GetParam().box});
     EXPECT_EQ(entries(), GetParam().filesAfter);
     EXPECT_FALSE(titleWindow.isLoaded());
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(StartUp, AtTheRootOfTheFileSystemThePathsGetSingleSeparators)
 {
     fake.folder = "/";
-    EXPECT_TRUE(Ends(StartGame));
+    EXPECT_TRUE(Ends([this] { StartGame(windows); }));
     EXPECT_EQ(G.recordPath, "/NP2.INI");
     EXPECT_EQ(G.quizPath, "/NP2.DAT");
 }
@@ -78,7 +78,7 @@ TEST_F(StartUp, ARecordFileThatCannotBeWrittenIsReportedAndTheGameGoesOn)
     startToMainWindow();
     ASSERT_EQ(::chmod(QFile::encodeName(path("NP2.INI")).constData(), 0444), 0);
     fake.boxes.clear();
-    EXPECT_FALSE(Ends([] { SaveRecord(kSurrenderRecord, std::int32_t{1}); }));
+    EXPECT_EQ(SaveRecord(kSurrenderRecord, std::int32_t{1}), FileReport::GoOn);
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"INI File ERROR", "INIファイルに書き込めませんでした", MessageKind::Warning}}));
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
 }
@@ -87,7 +87,7 @@ TEST_F(StartUp, ARecordFileThatGoesDuringPlayEndsTheGameAtTheNextWrite)
 {
     startToMainWindow();
     QFile::remove(path("NP2.INI"));
-    EXPECT_TRUE(Ends([] { SaveRecord(kSurrenderRecord, std::int32_t{1}); }));
+    EXPECT_TRUE(Ends([&] { mainWindow->onYesClicked(); }));
     EXPECT_EQ(fake.boxes.back(), (Box{".INI Don't Exist", "INIファイルが無くなっています\r\n実行を中断します", MessageKind::Stop}));
     EXPECT_TRUE(G.aborting);
     EXPECT_FALSE(mainWindow.isLoaded());  // let go by the main window

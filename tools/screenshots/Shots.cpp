@@ -2,10 +2,10 @@
 // Message boxes are answered without being shown, the clock and the random numbers are
 // scripted, so every run gives the same pictures. Run it through tools/screenshots.sh.
 #include "rules/GameState.h"
+#include "rules/Quiz.h"
 #include "runtime/Random.h"
 #include "app/QtServices.h"
 #include "windows/StartUp.h"
-#include "windows/Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,7 +47,8 @@ public:
     {
         return kind == MessageKind::YesNoQuestion ? Answer::Yes : Answer::Ok;
     }
-    QString askText(const QString&, const QString&) override { return G.quizAnswer; }
+    // the answer to the first question, the one the quiz draws here
+    QString askText(const QString&, const QString&) override { return SplitQuizLine(DrawQuizLine(G.quizPath, 1).line).answer; }
     float clockSeconds() override { return now; }
     void pause(int ms) override
     {
@@ -94,54 +95,56 @@ int main(int argc, char* argv[])
     ShotServices services;
     ServicesGuard guard(services);
 
-    StartGame();
+    GameWindows windows;
+    StartGame(windows);
     G.timeAttack = true;  // every label of the opening is on
     G.course = mode == "game" ? Course::Normal : Course::Another;
-    Shot("title", *titleWindow);
-    titleWindow->onHandOver();
-    Shot("opening", *mainWindow);
+    Shot("title", *windows.title);
+    windows.title->onHandOver();
+    MainWindow& mainWindow = *windows.main;
+    Shot("opening", mainWindow);
 
-    mainWindow->onNoClicked();
+    mainWindow.onNoClicked();
     for (int b : {0, 0, 0, 1, 1})
-        mainWindow->onExitClicked(b);
-    mainWindow->onLockChosen();
+        mainWindow.onExitClicked(b);
+    mainWindow.onLockChosen();
     services.digits("1000200011002500");  // the buttons meet
-    mainWindow->onExitClicked(0);
-    mainWindow->onAttackChosen();
-    Shot("exit-buttons", *mainWindow);
-    mainWindow->onProblemClicked();
-    Shot("card", *panelsCard);
-    panelsCard->onTimeUp();
+    mainWindow.onExitClicked(0);
+    mainWindow.onAttackChosen();
+    Shot("exit-buttons", mainWindow);
+    mainWindow.onProblemClicked();
+    Shot("card", *mainWindow.panelsCard);
+    mainWindow.panelsCard->onTimeUp();
     services.digits("010110100");
-    panelsWindow->onStartClicked();
-    Shot("nine-panels", *panelsWindow);
-    panelsWindow->onStopClicked();
+    mainWindow.panelsWindow->onStartClicked();
+    Shot("nine-panels", *mainWindow.panelsWindow);
+    mainWindow.panelsWindow->onStopClicked();
 
-    mainWindow->onProblemClicked();
-    quizCard->onTimeUp();
+    mainWindow.onProblemClicked();
+    mainWindow.quizCard->onTimeUp();
     services.fractions = {0.015f};
-    quizWindow->onStartClicked();
-    Shot("quiz", *quizWindow);
+    mainWindow.quizWindow->onStartClicked();
+    Shot("quiz", *mainWindow.quizWindow);
     if (mode == "surrender") {
-        services.onPause = [] { Shot("surrender", *mainWindow); };
-        quizWindow->onSurrenderClicked();
+        services.onPause = [&] { Shot("surrender", mainWindow); };
+        mainWindow.quizWindow->onSurrenderClicked();
     }
-    quizWindow->onAnswerClicked();
+    mainWindow.quizWindow->onAnswerClicked();
 
-    mainWindow->onProblemClicked();
-    stopwatchWindow->onStartClicked();
+    mainWindow.onProblemClicked();
+    mainWindow.stopwatchWindow->onStartClicked();
     services.now += 2.87f;
-    stopwatchWindow->onStopClicked();
-    Shot("stopwatch", *stopwatchWindow);
-    stopwatchWindow->onGoClicked();
-    mainWindow->onSwitchPressed(MouseButton::Left, ShiftKey | AltKey);
+    mainWindow.stopwatchWindow->onStopClicked();
+    Shot("stopwatch", *mainWindow.stopwatchWindow);
+    mainWindow.stopwatchWindow->onGoClicked();
+    mainWindow.onSwitchPressed(MouseButton::Left, ShiftKey | AltKey);
     services.now += 95.0f;
     int screen = 0;
     services.onPause = [&] {
         ++screen;
         if (screen == 8)
-            Shot("ending", *mainWindow);
+            Shot("ending", mainWindow);
     };
-    mainWindow->onProblemClicked();
+    mainWindow.onProblemClicked();
     return 0;
 }

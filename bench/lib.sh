@@ -12,18 +12,13 @@ bench_build() {
   cmake --build "$BENCH_BUILD" --target "$@" >/dev/null
 }
 
-# Starts Xvfb on the first free display number from 90 on and exports DISPLAY; it is
-# stopped when the script exits.
-start_xvfb() {
-  local d
-  for d in $(seq 90 130); do [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break; done
-  Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  BENCH_XVFB_PID=$!
-  trap 'kill $BENCH_XVFB_PID 2>/dev/null; wait $BENCH_XVFB_PID 2>/dev/null' EXIT
-  local _
-  for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$d ] && break; sleep 0.05; done
-  [ -e /tmp/.X11-unix/X$d ] || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=:$d
+. "$BENCH_ROOT/scripts/xvfb.sh"
+
+# A private X display for the rest of the script; it is stopped when the script exits.
+bench_xvfb() {
+  BENCH_XVFB_LOG=$(mktemp)
+  start_xvfb "$BENCH_XVFB_LOG" || exit 1
+  trap 'stop_xvfb; rm -f "$BENCH_XVFB_LOG"' EXIT
 }
 
 # median < numbers, one a line

@@ -17,7 +17,7 @@ set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 runs=${1:-10}
 bench_build bench_bare_window bench_startup_steps bench_game_startup bench_runstat
-start_xvfb
+bench_xvfb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 bin=$BENCH_BUILD/bench
 out=$(mktemp -d)

@@ -15,10 +15,10 @@ runs=${1:-10}
 idleRuns=3
 idleSecs=3
 bench_build nurupika2 bench_game_driven bench_xwatch
-start_xvfb
+bench_xvfb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 out=$(mktemp -d)
-trap 'kill $BENCH_XVFB_PID 2>/dev/null; wait $BENCH_XVFB_PID 2>/dev/null; rm -rf "$out" "$XDG_RUNTIME_DIR"' EXIT
+trap 'stop_xvfb; rm -rf "$out" "$XDG_RUNTIME_DIR" "$BENCH_XVFB_LOG"' EXIT
 bin=$BENCH_BUILD/bench
 title="ぬるぴかの世界へようこそ"
 card="Form4"

@@ -10,13 +10,11 @@ out=$(realpath -m "${1:-docs/screenshots}")
 mkdir -p "$out"
 cmake -S . -B build-shots -G Ninja -DCMAKE_BUILD_TYPE=Release -DNP2_BUILD_TESTS=OFF -DNP2_BUILD_TOOLS=ON >/dev/null
 cmake --build build-shots --target np2shots
+. scripts/xvfb.sh
 work=$(mktemp -d)
-trap 'rm -rf "$work"; kill $(jobs -p) 2>/dev/null || true' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 cp data/NP2.DAT "$work/"
-for d in $(seq 90 130); do [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break; done
-Xvfb :$d -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$d ] && break; sleep 0.1; done
-export DISPLAY=:$d
+XVFB_SCREEN=1024x768x24 start_xvfb "$work/xvfb.log"
 openbox >/dev/null 2>&1 &
 sleep 1
 build-shots/tools/np2shots "$work" game

@@ -45,17 +45,6 @@ TEST(RealBoxes, AMessageHasItsLinesAsGivenAndOneOk)
     EXPECT_EQ(seen, (QStringList{"<none>", "DATファイルが無くなっています\n実行を中断します", "OK"}));
 }
 
-TEST(RealBoxes, ACancelledInputGivesTheEmptyText)
-{
-    QtServices services;
-    QTimer::singleShot(0, [] {
-        for (auto* b : QApplication::activeModalWidget()->findChildren<QPushButton*>())
-            if (b->text() == "キャンセル")
-                b->click();
-    });
-    EXPECT_EQ(services.askText("答えは？", "prompt"), "");
-}
-
 TEST(RealServices, ARelativeDataFolderIsIgnoredForTheOneInTheHomeFolder)
 {
     const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");

@@ -42,10 +42,12 @@ protected:
 
 }  // namespace
 
-TEST_F(WindowLayer, TwipsAreFifteenToAPixelAndTheClientAreaIsInsideANominalFrame)
+TEST_F(WindowLayer, TwipsAreFifteenToAPixelTheClientAreaIsInsideANominalFrameAndAHalfTwipCounts)
 {
     EXPECT_EQ(sample->clientArea()->size(), QSize(206, 202));  // 3210 × 3405 twips less a frame of 120 × 375
     EXPECT_EQ(sample->button->geometry(), QRect(8, 8, 65, 25));
+    // centred on 15360 × 11520 twips: the top is 4057.5, which the window system makes 4058
+    EXPECT_EQ(sample->geometry().topLeft(), QPoint(409, 292));
 }
 
 TEST_F(WindowLayer, KeyReleasesCountButAutoRepeatedOnesDoNot)

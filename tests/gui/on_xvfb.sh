@@ -4,9 +4,9 @@
 # Keys held down repeat after 100 ms, every 20 ms, so that a test sees auto-repeat soon.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../support/xvfb.sh"
+. "$here/../../scripts/xvfb.sh"
 tmp=$(mktemp -d)
-trap '[ -z "${XVFB_PID:-}" ] || { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true; }; rm -rf "$tmp"' EXIT
+trap 'stop_xvfb; rm -rf "$tmp"' EXIT
 start_xvfb "$tmp/xvfb.log" -ardelay 100 -arinterval 20
 mkdir -m 700 "$tmp/run"
 XDG_RUNTIME_DIR="$tmp/run" QT_QPA_PLATFORM=xcb "$@"

@@ -35,7 +35,7 @@ icons=$(find "$prefix/share/icons/hicolor" -path '*/apps/nurupika2.png' | wc -l)
 [ "$failures" -eq 0 ] || exit 1
 
 # --- a private X display ---
-. "$source_dir/tests/support/xvfb.sh"
+. "$source_dir/scripts/xvfb.sh"
 start_xvfb "$tmp/xvfb.log" || exit 1
 xvfb=$XVFB_PID
 mkdir -m 700 "$tmp/run"

@@ -35,3 +35,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"AnothersLowerBound", Course::Another, 100, 102.90f, StopVerdict::Passed, "2.9 秒"},
                       Stop{"AcrossMidnight", Course::Normal, 86399.0f, 1.9f, StopVerdict::Passed, "2.9 秒"}),
     [](const ::testing::TestParamInfo<Stop>& info) { return info.param.name; });
+
+TEST(Stopwatch, TheWindowTellsTheBoundsAndTheTimeLimitTheJudgeKeeps)
+{
+    EXPECT_EQ(StopBoundsText(Course::Normal), "STARTボタンを押してから 2.80秒～3.00秒");
+    EXPECT_EQ(StopBoundsOf(Course::Normal).lower, 2.80f);
+    EXPECT_EQ(StopBoundsText(Course::Another), "STARTボタンを押してから 2.90秒～3.00秒");
+    EXPECT_EQ(StopBoundsOf(Course::Another).lower, 2.90f);
+    EXPECT_EQ(StopBoundsOf(Course::Another).upper, 3.00f);
+    EXPECT_EQ(kStopwatchTimeLimitSeconds, 10);
+    EXPECT_EQ(StopwatchTimeUpText(), "10秒もたってしまいました");
+}

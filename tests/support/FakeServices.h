@@ -6,6 +6,7 @@
 #include "runtime/Services.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -20,6 +21,7 @@ struct Box {
 };
 void PrintTo(const Box& box, std::ostream* os);
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '{' << l.join(", ").toStdString() << '}'; }
 
 class FakeServices : public Services {
 public:

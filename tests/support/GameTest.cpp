@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSpontaneKeyEvent>
+#include <QTest>
 #include <QTimer>
 
 void RunAsHandler(const std::function<void()>& handler) { Dispatch(handler); }
@@ -26,12 +27,80 @@ int RunningTimerCount()
     return n;
 }
 
-void GameTest::startToMainWindow()
+void Click(QWidget* control, Qt::KeyboardModifiers keys) { QTest::mouseClick(control, Qt::LeftButton, keys); }
+
+void GameTest::playTo(std::int16_t stage, Course course, bool timeAttack)
 {
     if (!IsOrdinaryFile(path("NP2.DAT")))
-        writeQuiz("# quiz\n日本の首都は？,東京");
+        writeQuiz("# クイズ\n日本の首都は？,東京\n1+1は？,2");
     StartGame(windows);
-    titleWindow->onHandOver();
+    for (int i = 0; i < 2; ++i) {
+        if (course == Course::Another)
+            QTest::keyClick(&*titleWindow, Qt::Key_Down);
+        if (timeAttack)
+            QTest::keyClick(&*titleWindow, Qt::Key_Left);
+    }
+    RunAsHandler([&] { titleWindow->onHandOver(); });
+    if (stage == Stage::kOpening)
+        return;
+    MainWindow& w = *mainWindow;
+    Click(w.noButton);
+    Click(w.exitButtons[1]);  // 0 and 3: the surrender is offered
+    if (stage == Stage::kExitsPressed)
+        return;
+    for (int b : {1, 0, 0, 0})  // 6 and 6
+        Click(w.exitButtons[static_cast<size_t>(b)]);
+    if (stage == Stage::kProblemButtonShown)
+        return;
+    w.lockItem->trigger();
+    if (stage == Stage::kLocked)
+        return;
+    fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet
+    Click(w.exitButtons[0]);
+    w.attackItem->trigger();
+    Click(w.problemButton);
+    RunAsHandler([&] { w.panelsCard->onTimeUp(); });
+    if (stage == Stage::kPanelsOpen)
+        return;
+    fake.scriptDigits("000000000");
+    Click(w.panelsWindow->startButton);
+    for (int n : {1, 3, 7, 9, 5})
+        Click(w.panelsWindow->panels[static_cast<size_t>(n - 1)]);
+    Click(w.panelsWindow->stopButton);
+    if (stage == Stage::kPanelsSolved)
+        return;
+    Click(w.problemButton);
+    RunAsHandler([&] { w.quizCard->onTimeUp(); });
+    fake.fractions = {0.015f};  // the first question
+    Click(w.quizWindow->startButton);
+    if (stage == Stage::kQuizOpen)
+        return;
+    fake.onAskText = [](const QString&) { return QString("東京"); };
+    Click(w.quizWindow->answerButton);
+    if (stage == Stage::kQuizSolved)
+        return;
+    Click(w.problemButton);
+    if (stage == Stage::kStopwatchOpen)
+        return;
+    Click(w.stopwatchWindow->startButton);
+    if (course == Course::Another) {
+        fake.now += 10.0f;  // the way through: never STOP
+        RunAsHandler([&] { w.stopwatchWindow->onTimeUp(); });
+    } else {
+        fake.now += 2.9f;
+        Click(w.stopwatchWindow->stopButton);
+        Click(w.stopwatchWindow->goButton);
+    }
+    if (stage == Stage::kLastTrick)
+        return;
+    if (stage == Stage::kRiddleShown || stage == Stage::kWrongTry)
+        Click(w.surrenderButton);  // the riddle, and the surrender declined
+    if (stage == Stage::kWrongTry)
+        Click(w.switchButton);
+    if (stage == Stage::kWindowClicked || (stage == Stage::kSolved && course == Course::Another))
+        QTest::mouseClick(w.clientArea(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, QPoint(5, 5));
+    if (stage == Stage::kSolved)
+        Click(w.switchButton, course == Course::Another ? Qt::NoModifier : Qt::ShiftModifier | Qt::AltModifier);
 }
 
 namespace {

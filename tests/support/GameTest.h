@@ -5,6 +5,7 @@
 #include "FolderTest.h"
 
 #include "rules/GameState.h"
+#include "rules/Stages.h"
 #include "windows/StartUp.h"
 
 #include <functional>
@@ -16,6 +17,8 @@ void RunAsHandler(const std::function<void()>& handler);
 void ResetWindows();
 // How many timers of the loaded windows are running.
 int RunningTimerCount();
+// A left click, as the player makes it.
+void Click(QWidget* control, Qt::KeyboardModifiers keys = Qt::NoModifier);
 
 class GameTest : public FolderTest {
 protected:
@@ -31,25 +34,23 @@ protected:
         G = GameState{};
         FolderTest::TearDown();
     }
-    // The game's windows, and those the main window keeps, by the names of their roles.
+
+    // Plays from start-up to the stage the way a player gets there, with clicks, keys and
+    // menus (timers are made to fire): the title's keys for the course and time attack,
+    // いいえ, the exit buttons, Lock and Attack, each puzzle solved, the last trick. The
+    // opening is the opening question; a surrender declined shows the riddle at 41 and 42.
+    // Without a quiz file of its own the first question is "日本の首都は？,東京".
+    void playTo(std::int16_t stage, Course course = Course::Normal, bool timeAttack = false);
+    // The opening question answered with いいえ.
+    void startRun()
+    {
+        playTo(Stage::kOpening);
+        mainWindow->onNoClicked();
+    }
+
     GameWindows windows;
     WindowSlot<TitleWindow>& titleWindow = windows.title;
     WindowSlot<MainWindow>& mainWindow = windows.main;
-    WindowSlot<VersionWindow>& versionWindow() { return mainWindow->versionWindow; }
-    WindowSlot<PanelsCard>& panelsCard() { return mainWindow->panelsCard; }
-    WindowSlot<PanelsWindow>& panelsWindow() { return mainWindow->panelsWindow; }
-    WindowSlot<QuizCard>& quizCard() { return mainWindow->quizCard; }
-    WindowSlot<QuizWindow>& quizWindow() { return mainWindow->quizWindow; }
-    WindowSlot<StopwatchWindow>& stopwatchWindow() { return mainWindow->stopwatchWindow; }
-
-    // Start-up in a folder with a quiz, then the title window's two seconds.
-    void startToMainWindow();
-    // ... and "いいえ".
-    void startRun()
-    {
-        startToMainWindow();
-        mainWindow->onNoClicked();
-    }
 };
 
 // "1" for each shown control, "0" for each hidden one; the same for enabled ones.

@@ -1,35 +1,53 @@
-// The main window: what the exit buttons and the problem button change on it, the last
-// stage, the refusal to close, a surrender without a hint. (The opening is in the whole games.)
+// The main window: the opening, what the exit buttons and the problem button change on
+// it, the switch, the refusal to close.
 #include "GameTest.h"
-
-#include "rules/Stages.h"
 
 #include <QMenuBar>
 #include <QTest>
 
 class MainWindowTest : public GameTest {};
 
+TEST_F(MainWindowTest, TheOpeningAsksWithTheFocusOnNoAndTimeAttackShowsTheCoursesBestTime)
+{
+    writeFile("NP2.INI", RecordFile(0, 0, "50", "9999"));
+    for (bool timeAttack : {false, true}) {
+        ResetWindows();
+        playTo(Stage::kOpening, timeAttack ? Course::Another : Course::Normal, timeAttack);
+        const MainWindow& w = *mainWindow;
+        EXPECT_EQ(w.windowTitle(), "Welcome to ぬるぴか");
+        EXPECT_EQ(w.upperLine->text(), "やめるなら今のうちよ");
+        EXPECT_EQ(w.lowerLine->text(), "やめとく？");
+        EXPECT_EQ(w.upperLine->textColor(), kCyan);
+        EXPECT_EQ(w.courseLabel->text(), timeAttack ? "ANOTHER" : "NORMAL");
+        EXPECT_EQ(Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}), timeAttack ? "11111" : "11100");
+        EXPECT_EQ(Shown({w.yesButton, w.noButton, w.problemButton, w.surrenderButton, w.exitButtons[0]}), "11000");
+        if (timeAttack) {
+            EXPECT_EQ(w.bestTimeLabel->text(), "BEST TIME 9999 秒");  // ANOTHER's own, not NORMAL's 50
+        }
+        EXPECT_EQ(w.focusWidget(), w.noButton);
+        EXPECT_FALSE(w.blankMenu->isVisible());
+    }
+}
+
 TEST_F(MainWindowTest, TheScoresOfferTheSurrenderAndTheProblemButton)
 {
     startRun();
     MainWindow& w = *mainWindow;
+    EXPECT_EQ(w.windowTitle(), "ぬるぴか");
+    EXPECT_EQ(Shown({w.exitButtons[0], w.exitButtons[1], w.surrenderButton, w.problemButton, w.upperLine}), "11100");
     w.onExitClicked(1);  // 0 and 3
-    EXPECT_TRUE(w.surrenderButton->isEnabled());
+    EXPECT_EQ(Enabled({w.surrenderButton}), "1");
     EXPECT_TRUE(w.surrenderItem->isVisible());
     EXPECT_TRUE(w.helpSeparator->isVisible());
-    EXPECT_FALSE(w.blankMenu->isVisible());
     for (int b : {0, 0, 0, 1})  // 6 and 6
         w.onExitClicked(b);
-    EXPECT_EQ(Shown({w.problemButton}), "1");
-    EXPECT_EQ(Enabled({w.problemButton}), "0");
+    EXPECT_EQ(Shown({w.problemButton}) + Enabled({w.problemButton}), "10");
     EXPECT_TRUE(w.blankMenu->isVisible());
-    EXPECT_TRUE(w.lockItem->isVisible());
-    EXPECT_FALSE(w.attackItem->isVisible());
-    EXPECT_GT(w.menuBar()->actionGeometry(w.blankMenu).width(), 4);  // a blank title is a real one
+    EXPECT_EQ(w.lockItem->isVisible(), !w.attackItem->isVisible());
+    EXPECT_GE(w.menuBar()->actionGeometry(w.blankMenu).width(), QFontMetrics(w.menuBar()->font()).horizontalAdvance("  "));
     w.onExitClicked(0);  // 8 and 6
-    EXPECT_EQ(Shown({w.problemButton}), "0");
+    EXPECT_EQ(Shown({w.problemButton}) + Enabled({w.surrenderButton}), "00");
     EXPECT_FALSE(w.blankMenu->isVisible());
-    EXPECT_FALSE(w.surrenderButton->isEnabled());
     EXPECT_FALSE(w.surrenderItem->isVisible());
 }
 
@@ -44,57 +62,50 @@ TEST_F(MainWindowTest, ButtonsThatMeetOfferAttackOnlyAfterLock)
     fake.scriptDigits("1000" "2000" "1100" "2500");
     w.onExitClicked(1);
     EXPECT_EQ(w.exitButtons[1]->pos(), QPoint(167, 73));  // 2500 and 1100 twips, to the nearest pixel
-    EXPECT_TRUE(w.blankMenu->isVisible());
     EXPECT_TRUE(w.attackItem->isVisible());
     EXPECT_FALSE(w.lockItem->isEnabled());
     w.onAttackChosen();
     EXPECT_TRUE(w.problemButton->isEnabled());
 }
 
-TEST_F(MainWindowTest, TheProblemButtonTakesTheBlankMenuAwayWithTheFirstPuzzle)
+TEST_F(MainWindowTest, TheProblemButtonTakesTheBlankMenuAwayAndEndsNothingBeforeTheLastTrickIsSolved)
 {
-    startRun();
-    mainWindow->blankMenu->setVisible(true);
-    G.stage = Stage::kLocked;
+    playTo(Stage::kLocked);
     mainWindow->onProblemClicked();
-    EXPECT_TRUE(panelsCard().isLoaded());
+    EXPECT_TRUE(mainWindow->panelsCard.isLoaded());
     EXPECT_FALSE(mainWindow->blankMenu->isVisible());
-}
-
-TEST_F(MainWindowTest, TheProblemButtonEndsNothingBeforeTheLastTrickIsSolved)
-{
-    startRun();
     G.stage = Stage::kWrongTry;
     mainWindow->onProblemClicked();
     EXPECT_EQ(fake.boxes.back(), (Box{"ふふふ", "そう簡単には終了できないのでした"}));
     G.stage = Stage::kWindowClicked;
-    fake.boxes.clear();
+    const size_t boxes = fake.boxes.size();
     mainWindow->onProblemClicked();
-    EXPECT_TRUE(fake.boxes.empty());
-    EXPECT_TRUE(mainWindow->isVisible());
+    EXPECT_EQ(fake.boxes.size(), boxes);
 }
 
-TEST_F(MainWindowTest, TheSurrenderButtonAsksTheRiddleOfTheCourseAtTheLastTrick)
+TEST_F(MainWindowTest, TheVersionWindowOpensBesideItOnceAndClosesByOkOrThePlayer)
 {
     startRun();
-    G.course = Course::Another;
-    G.stage = Stage::kSolved;
-    mainWindow->onSurrenderClicked();  // the surrender is declined
-    EXPECT_EQ(G.stage, Stage::kRiddleShown);
-    EXPECT_EQ(fake.boxes.back(), (Box{"降参？", "本当に降参しちゃうの？", MessageKind::YesNoQuestion}));
-    EXPECT_EQ(fake.boxes.rbegin()[1], (Box{"This Word Means・・・", RiddleFor(Course::Another)}));
+    mainWindow->versionItem->trigger();
+    const VersionWindow* version = &*mainWindow->versionWindow;
+    mainWindow->versionItem->trigger();
+    EXPECT_EQ(&*mainWindow->versionWindow, version);
+    EXPECT_EQ(Shown({version, &*mainWindow}), "11");
+    Click(mainWindow->versionWindow->okButton);
+    EXPECT_FALSE(mainWindow->versionWindow.isLoaded());
+    mainWindow->versionItem->trigger();
+    PlayerCloses(&*mainWindow->versionWindow);  // no close box, but an about box closes for the player
+    EXPECT_FALSE(mainWindow->versionWindow.isLoaded());
 }
 
 TEST_F(MainWindowTest, TheSwitchIgnoresTheKeyboard)
 {
-    startRun();
-    G.stage = Stage::kRiddleShown;
+    playTo(Stage::kLastTrick);
     Button* s = mainWindow->switchButton;
-    s->setVisible(true);
     s->setFocus();
     QTest::keyClick(s, Qt::Key_Space, Qt::ShiftModifier | Qt::AltModifier);
     QTest::keyClick(s, Qt::Key_Return);
-    EXPECT_EQ(G.stage, Stage::kRiddleShown);
+    EXPECT_EQ(G.stage, Stage::kLastTrick);
 }
 
 namespace {
@@ -112,7 +123,7 @@ class MainWindowCloses : public MainWindowTest, public ::testing::WithParamInter
 TEST_P(MainWindowCloses, OnlyForTheGamesOwnWaysOut)
 {
     const CloseRow& r = GetParam();
-    startToMainWindow();
+    playTo(Stage::kOpening);
     fake.boxes.clear();
     if (r.flag)
         G.*r.flag = true;
@@ -139,4 +150,3 @@ INSTANTIATE_TEST_SUITE_P(
                       // the ending finishes by itself: the player's close waits for it
                       CloseRow{"PlayerDuringTheEnding", CloseReason::Player, &GameState::gameCleared, false, false}),
     [](const ::testing::TestParamInfo<CloseRow>& info) { return info.param.name; });
-

@@ -65,17 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {"INI File ERROR", "INIファイルが壊れている可能性があります。削除するか修正してください", MessageKind::Stop}, {"NP2.DAT", "NP2.INI"}}),
     [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
 
-TEST_F(StartUp, AtTheRootOfTheFileSystemThePathsGetSingleSeparators)
-{
-    fake.folder = "/";
-    EXPECT_TRUE(Ends([this] { StartGame(windows); }));
-    EXPECT_EQ(G.recordPath, "/NP2.INI");
-    EXPECT_EQ(G.quizPath, "/NP2.DAT");
-}
-
 TEST_F(StartUp, ARecordFileThatCannotBeWrittenIsReportedAndTheGameGoesOn)
 {
-    startToMainWindow();
+    playTo(Stage::kOpening);
     ASSERT_EQ(::chmod(QFile::encodeName(path("NP2.INI")).constData(), 0444), 0);
     fake.boxes.clear();
     EXPECT_EQ(SaveRecord(kSurrenderRecord, std::int32_t{1}), FileReport::GoOn);
@@ -85,7 +77,7 @@ TEST_F(StartUp, ARecordFileThatCannotBeWrittenIsReportedAndTheGameGoesOn)
 
 TEST_F(StartUp, ARecordFileThatGoesDuringPlayEndsTheGameAtTheNextWrite)
 {
-    startToMainWindow();
+    playTo(Stage::kOpening);
     QFile::remove(path("NP2.INI"));
     EXPECT_TRUE(Ends([&] { mainWindow->onYesClicked(); }));
     EXPECT_EQ(fake.boxes.back(), (Box{".INI Don't Exist", "INIファイルが無くなっています\r\n実行を中断します", MessageKind::Stop}));

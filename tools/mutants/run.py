@@ -139,31 +139,34 @@ def main():
         with open(full, encoding="utf-8") as f:
             original = f.read()
         if original.count(find) != 1:
-            results.append((fid, why, None))
+            results.append((fid, why, "text"))
             print(f"[{number}/{len(faults)}] {fid}: its text is not in {path} exactly once", flush=True)
             continue
         try:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(original.replace(find, replace, 1))
             ok, _ = build()
-            killers = run_all(names, args.skip_install) if ok else ["(does not build)"]
+            killers = run_all(names, args.skip_install) if ok else None
         finally:
             with open(full, "w", encoding="utf-8") as f:
                 f.write(original)
         results.append((fid, why, killers))
-        print(f"[{number}/{len(faults)}] {fid}: {len(killers)} ({time.time() - started:.0f} s)", flush=True)
+        shown = "does not build" if killers is None else len(killers)
+        print(f"[{number}/{len(faults)}] {fid}: {shown} ({time.time() - started:.0f} s)", flush=True)
     build()
 
-    caught = [r for r in results if r[2]]
+    caught = [r for r in results if isinstance(r[2], list) and r[2]]
     alone = {}
     for fid, _, killers in caught:
         if len(killers) == 1:
             alone.setdefault(killers[0], []).append(fid)
     killing = {k for _, _, killers in caught for k in killers}
     with open(args.report, "w", encoding="utf-8") as f:
-        f.write(f"# {len(caught)} of {len(results)} planted faults caught, by {len(every)} tests\n\n")
+        planted = [r for r in results if isinstance(r[2], list)]
+        f.write(f"# {len(caught)} of {len(planted)} planted faults caught, by {len(every)} tests\n\n")
         for fid, why, killers in results:
-            shown = "NOT CAUGHT" if killers == [] else "(text not found)" if killers is None else " ".join(killers)
+            shown = {None: "(does not build)", "text": "(text not found)"}.get(killers) if not isinstance(killers, list) else (
+                " ".join(killers) if killers else "NOT CAUGHT")
             f.write(f"{fid} ({why}): {shown}\n")
         f.write("\n# caught by nothing\n")
         for fid, why, killers in results:
@@ -176,7 +179,7 @@ def main():
         for test in every:
             if test not in killing:
                 f.write(test + "\n")
-    print(f"{len(caught)} of {len(results)} caught; report in {args.report}")
+    print(f"{len(caught)} of {len([r for r in results if isinstance(r[2], list)])} caught; report in {args.report}")
 
 
 if __name__ == "__main__":

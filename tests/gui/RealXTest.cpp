@@ -120,17 +120,6 @@ TEST_F(RealX, APauseShowsWhatWasSetBeforeItInItsColours)
     EXPECT_EQ(ScreenPixel(w.panels[0]), QColor(0, 0, 255));
 }
 
-TEST_F(RealX, TheWindowManagersCloseIsRefusedByTheMainWindowDuringPlay)
-{
-    playTo(Stage::kOpening);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&*mainWindow));
-    fake.boxes.clear();
-    WindowManagerCloses(&*mainWindow);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake.boxes.size() == size_t{1}; }));
-    EXPECT_EQ(fake.boxes[0], (Box{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning}));
-    EXPECT_TRUE(mainWindow->isVisible());
-}
-
 TEST_F(RealX, ClicksKeysAndClosesDuringAPauseDoNothingAfterwardsOnAWindowThatTakesNoInput)
 {
     MainWindow& w = lastTrickOfAnother();

@@ -3,27 +3,17 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-struct Level {
-    int quits, surrenders;
-    const char* word;
-};
-void PrintTo(const Level& l, std::ostream* os) { *os << l.quits << " quits, " << l.surrenders << " surrenders"; }
-class LevelWords : public ::testing::TestWithParam<Level> {};
-}  // namespace
-
-TEST_P(LevelWords, PutAnAdjectiveFromTheQuitsBeforeANounFromTheSurrenders)
+TEST(Ending, TheLevelPutsAnAdjectiveFromTheQuitsBeforeANounFromTheSurrenders)
 {
-    EXPECT_EQ(LevelWord(GetParam().quits, GetParam().surrenders), QString::fromUtf8(GetParam().word));
+    const std::tuple<int, int, const char*> rows[] = {{0, 0, "神"},          {0, 1, "神"},         {0, 2, "ゲーマー"},         {0, 3, "ゲーマー"},
+                                                      {0, 4, "一般人"},      {0, 9, "一般人"},     {0, 10, "サル"},            {0, 15, "サル"},
+                                                      {0, 16, "ミジンコ"},   {0, -1, "ミジンコ"},  {1, 0, "弱気な神"},         {2, 10, "臆病者なサル"},
+                                                      {3, 16, "根性なしのミジンコ"}, {-1, 4, "根性なしの一般人"}};
+    for (const auto& [quits, surrenders, word] : rows)
+        EXPECT_EQ(LevelWord(quits, surrenders), QString::fromUtf8(word)) << quits << " quits, " << surrenders << " surrenders";
 }
 
-INSTANTIATE_TEST_SUITE_P(Ending, LevelWords,
-                         ::testing::Values(Level{0, 0, "神"}, Level{0, 1, "神"}, Level{0, 2, "ゲーマー"}, Level{0, 3, "ゲーマー"},
-                                           Level{0, 4, "一般人"}, Level{0, 9, "一般人"}, Level{0, 10, "サル"}, Level{0, 15, "サル"},
-                                           Level{0, 16, "ミジンコ"}, Level{0, -1, "ミジンコ"}, Level{1, 0, "弱気な神"},
-                                           Level{2, 10, "臆病者なサル"}, Level{3, 16, "根性なしのミジンコ"}, Level{-1, 4, "根性なしの一般人"}));
-
-TEST(EndingWords, AnHourIsTheLastClearTimeShownInSeconds)
+TEST(Ending, AnHourIsTheLastClearTimeShownInSeconds)
 {
     EXPECT_EQ(ClearTimeText(ElapsedSeconds(0.0f, 3599.99f)), "3599.99 秒");
     EXPECT_EQ(ClearTimeText(ElapsedSeconds(0.0f, 3600.0f)), "3600 秒");

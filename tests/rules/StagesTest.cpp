@@ -68,51 +68,24 @@ TEST(Stages, ANumberTheGameNeverSetsHasNoHintAndNoProblemAndEachCourseHasItsRidd
     EXPECT_EQ(RiddleFor(Course::Another), "＜S+C+A+Left＞ さて、何の暗号だろう？");
 }
 
-namespace {
-constexpr Modifiers kShiftAlt = ShiftKey | AltKey;
-constexpr Modifiers kAllThree = ShiftKey | CtrlKey | AltKey;
-
-struct Press {
-    const char* name;
-    Course course;
-    std::int16_t stage;
-    MouseButton button;
-    Modifiers keys;
-    std::int16_t newStage;
-    int problemEnabled;  // 1 enabled, 0 disabled, -1 left as it was
-};
-void PrintTo(const Press& p, std::ostream* os) { *os << p.name; }
-class SwitchPresses : public ::testing::TestWithParam<Press> {};
-}  // namespace
-
-TEST_P(SwitchPresses, OnlyTheRightPressSolvesTheLastTrick)
+TEST(Stages, OnlyTheRightPressOnTheSwitchSolvesTheLastTrick)
 {
-    const Press& p = GetParam();
-    const SwitchPress result = PressSwitch(p.stage, p.course, p.button, p.keys);
-    EXPECT_EQ(result.stage, p.newStage);
-    EXPECT_EQ(result.problemEnabled ? int{*result.problemEnabled} : -1, p.problemEnabled);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LastTrick, SwitchPresses,
-    ::testing::Values(Press{"NormalShiftAltClick", Course::Normal, 40, MouseButton::Left, kShiftAlt, 44, 1},
-                      Press{"NormalShiftAltClickAfterTheRiddle", Course::Normal, 41, MouseButton::Left, kShiftAlt, 44, 1},
-                      Press{"NormalWrongKeys", Course::Normal, 40, MouseButton::Left, kAllThree, 40, 0},
-                      Press{"NormalWrongKeysAfterTheRiddle", Course::Normal, 41, MouseButton::Left, kAllThree, 42, 0},
-                      Press{"NormalWrongButtonAfterTheRiddle", Course::Normal, 41, MouseButton::Right, kShiftAlt, 42, 0},
-                      Press{"NormalAgainOnceSolved", Course::Normal, 44, MouseButton::Left, NoModifier, 44, 0},
-                      Press{"AnotherAnyPressAfterTheWindow", Course::Another, 43, MouseButton::Right, NoModifier, 44, 1},
-                      Press{"AnotherNormalsKeysAreWrong", Course::Another, 41, MouseButton::Left, kShiftAlt, 42, 0},
-                      Press{"AnotherAgainOnceSolved", Course::Another, 44, MouseButton::Left, kShiftAlt, 42, 0},
-                      Press{"NothingBeforeTheLastTrick", Course::Normal, 39, MouseButton::Left, kShiftAlt, 39, -1}),
-    [](const ::testing::TestParamInfo<Press>& info) { return info.param.name; });
-
-TEST(WindowPress, AllThreeKeysOnAnotherFromTheLastTrickOn)
-{
-    EXPECT_EQ(PressWindow(39, Course::Another, MouseButton::Left, kAllThree), 39);
-    for (std::int16_t stage = 40; stage <= 44; ++stage) {
-        EXPECT_EQ(PressWindow(stage, Course::Another, MouseButton::Left, kAllThree), 43) << stage;
-        EXPECT_EQ(PressWindow(stage, Course::Another, MouseButton::Left, kShiftAlt), stage == 41 ? 42 : stage) << stage;
-        EXPECT_EQ(PressWindow(stage, Course::Normal, MouseButton::Left, kAllThree), stage) << stage;
+    const auto N = Course::Normal, A = Course::Another;
+    const auto L = MouseButton::Left;
+    const Modifiers shiftAlt = ShiftKey | AltKey, allThree = ShiftKey | CtrlKey | AltKey;
+    // course, stage, button, keys; then the new stage and the problem button: 1 enabled, 0 disabled, - as it was
+    const std::tuple<Course, int, MouseButton, Modifiers, const char*> rows[] = {
+        {N, 40, L, shiftAlt, "44 1"}, {N, 41, L, shiftAlt, "44 1"}, {N, 40, L, allThree, "40 0"}, {N, 41, L, allThree, "42 0"},
+        {N, 41, MouseButton::Right, shiftAlt, "42 0"}, {N, 44, L, NoModifier, "44 0"}, {A, 43, MouseButton::Right, NoModifier, "44 1"},
+        {A, 41, L, shiftAlt, "42 0"}, {A, 44, L, shiftAlt, "42 0"}, {N, 39, L, shiftAlt, "39 -"}};
+    for (const auto& [course, stage, button, keys, outcome] : rows) {
+        const SwitchPress p = PressSwitch(static_cast<std::int16_t>(stage), course, button, keys);
+        EXPECT_EQ(QString::number(p.stage) + " " + (p.problemEnabled ? QString::number(*p.problemEnabled) : "-"), outcome) << stage;
+    }
+    EXPECT_EQ(PressWindow(39, A, L, allThree), 39);
+    for (std::int16_t stage = 40; stage <= 44; ++stage) {  // the window: all three keys on ANOTHER from the last trick on
+        EXPECT_EQ(PressWindow(stage, A, L, allThree), 43) << stage;
+        EXPECT_EQ(PressWindow(stage, A, L, shiftAlt), stage == 41 ? 42 : stage) << stage;
+        EXPECT_EQ(PressWindow(stage, N, L, allThree), stage) << stage;
     }
 }

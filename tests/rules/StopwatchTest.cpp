@@ -3,38 +3,20 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-struct Stop {
-    const char* name;
-    Course course;
-    float start, stop;  // clock readings
-    StopVerdict verdict;
-    const char* shown;
-};
-void PrintTo(const Stop& s, std::ostream* os) { *os << s.name; }
-class Stops : public ::testing::TestWithParam<Stop> {};
-}  // namespace
-
-TEST_P(Stops, AreJudgedAtTheRoundedTimeWithBothBoundsPassing)
+TEST(Stopwatch, StopsAreJudgedAtTheRoundedTimeWithBothBoundsPassing)
 {
-    const Stop& s = GetParam();
-    const float seconds = ElapsedSeconds(s.start, s.stop);
-    EXPECT_EQ(JudgeStop(seconds, s.course), s.verdict);
-    EXPECT_EQ(SecondsText(seconds), s.shown);
+    const auto N = Course::Normal, A = Course::Another;
+    const auto early = StopVerdict::TooEarly, passed = StopVerdict::Passed, late = StopVerdict::TooLate;
+    const std::tuple<Course, float, float, StopVerdict, const char*> rows[] = {
+        {N, 100, 102.79f, early, "2.79 秒"},  {N, 100, 102.80f, passed, "2.8 秒"},  {N, 100, 102.796f, passed, "2.8 秒"},  // rounded up
+        {N, 100, 103.004f, passed, "3 秒"},   {N, 100, 103.01f, late, "3.01 秒"},   {N, 100, 100.53f, early, "0.53 秒"},
+        {A, 100, 102.85f, early, "2.85 秒"},  {A, 100, 102.90f, passed, "2.9 秒"},  {N, 86399.0f, 1.9f, passed, "2.9 秒"}};  // across midnight
+    for (const auto& [course, start, stop, verdict, shown] : rows) {
+        const float seconds = ElapsedSeconds(start, stop);
+        EXPECT_EQ(JudgeStop(seconds, course), verdict) << shown;
+        EXPECT_EQ(SecondsText(seconds), shown);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Stopwatch, Stops,
-    ::testing::Values(Stop{"JustTooEarly", Course::Normal, 100, 102.79f, StopVerdict::TooEarly, "2.79 秒"},
-                      Stop{"TheLowerBound", Course::Normal, 100, 102.80f, StopVerdict::Passed, "2.8 秒"},
-                      Stop{"RoundedUpToTheLowerBound", Course::Normal, 100, 102.796f, StopVerdict::Passed, "2.8 秒"},
-                      Stop{"RoundedDownToTheUpperBound", Course::Normal, 100, 103.004f, StopVerdict::Passed, "3 秒"},
-                      Stop{"JustTooLate", Course::Normal, 100, 103.01f, StopVerdict::TooLate, "3.01 秒"},
-                      Stop{"UnderASecond", Course::Normal, 100, 100.53f, StopVerdict::TooEarly, "0.53 秒"},
-                      Stop{"AnothersHigherLowerBound", Course::Another, 100, 102.85f, StopVerdict::TooEarly, "2.85 秒"},
-                      Stop{"AnothersLowerBound", Course::Another, 100, 102.90f, StopVerdict::Passed, "2.9 秒"},
-                      Stop{"AcrossMidnight", Course::Normal, 86399.0f, 1.9f, StopVerdict::Passed, "2.9 秒"}),
-    [](const ::testing::TestParamInfo<Stop>& info) { return info.param.name; });
 
 TEST(Stopwatch, TheWindowTellsTheBoundsAndTheTimeLimitTheJudgeKeeps)
 {

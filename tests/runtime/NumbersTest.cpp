@@ -5,26 +5,21 @@
 
 #include <gtest/gtest.h>
 
-TEST(NumberText, StandardFormHasNoTrailingZerosNoExponentAndALeadingZero)
+TEST(Numbers, TheStandardFormHasNoTrailingZerosNoExponentAndSevenDigits)
 {
-    const std::pair<float, const char*> rows[] = {
-        {9999.0f, "9999"}, {12.5f, "12.5"}, {2.9f, "2.9"},    {3.0f, "3"},         {-3.0f, "-3"},
-        {0.0f, "0"},       {-0.0f, "0"},    {123.45f, "123.45"}, {0.53f, "0.53"}, {0.05f, "0.05"},
-        {12345678.0f, "12345680"},  // seven significant digits
-        {0.000125f, "0.000125"},
-    };
+    const std::pair<float, const char*> rows[] = {{9999.0f, "9999"}, {12.5f, "12.5"},   {2.9f, "2.9"},   {-3.0f, "-3"},         {-0.0f, "0"},
+                                                  {0.53f, "0.53"},   {0.05f, "0.05"},   {123.45f, "123.45"}, {12345678.0f, "12345680"},
+                                                  {0.000125f, "0.000125"}};
     for (const auto& [value, text] : rows)
-        EXPECT_EQ(NumberText(value), text) << text;
+        EXPECT_EQ(NumberText(value), text);
     EXPECT_EQ(NumberText(std::int32_t{-2147483647 - 1}), "-2147483648");
 }
 
-TEST(NumberText, HundredthsPatternAndStrictConversions)
+TEST(Numbers, HundredthsWriteNoZeroBeforeThePointAndConversionsAreStrict)
 {
-    // "#####.00" writes no zero before the point
     for (const auto& [value, text] : {std::pair<double, const char*>{2.9, "2.90"}, {3.004, "3.00"}, {2.796, "2.80"}, {0.5, ".50"}, {123456.0, "123456.00"}})
         EXPECT_EQ(FormatNumber(value, "#####.00"), text);
     EXPECT_EQ(ParseInt32("-12"), -12);
-    EXPECT_EQ(ParseInt32("2147483647"), 2147483647);
     EXPECT_EQ(ParseInt32("2.5"), 2);  // a half goes to the even neighbour
     EXPECT_EQ(ParseInt32("3.5"), 4);
     for (const char* bad : {"2147483648", "abc", "12abc", "", " 7"})
@@ -38,14 +33,9 @@ TEST(Counters, AnOverflowIsReportedAndEndsInsteadOfWrapping)
 {
     FakeServices fake;
     ServicesGuard guard(fake);
-    std::int16_t key = 32766;
-    Increment(key);
+    std::int16_t key = 32767;
     EXPECT_TRUE(Ends([&] { Increment(key); }));
     EXPECT_EQ(key, 32767);
-    std::int32_t count = 2147483647;
-    EXPECT_TRUE(Ends([&] { Increment(count); }));
     EXPECT_TRUE(Ends([] { CheckedSum(2147483647, 1); }));
-    EXPECT_EQ(CheckedSum(2147483646, 1), 2147483647);
-    ASSERT_EQ(fake.boxes.size(), 3u);
-    EXPECT_EQ(fake.boxes[0].kind, MessageKind::Stop);
+    EXPECT_EQ(fake.boxes.at(0), (Box{"Overflow ERROR", "数値が大きくなりすぎました（オーバーフロー）\r\n実行を中断します", MessageKind::Stop}));
 }

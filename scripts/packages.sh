@@ -2,6 +2,6 @@
 # What the game needs to build and run.
 GAME_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic)
 # What the tests need on top.
-TEST_PACKAGES=(libgtest-dev clang-tidy cppcheck xvfb xdotool libxcb1-dev)
+TEST_PACKAGES=(libgtest-dev clang-tidy cppcheck xvfb xdotool)
 # What package.sh needs to make and check the Debian package.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)

@@ -19,9 +19,12 @@ public:
     {
         place(button, 120, 120, 975, 375);
         button->onClick([this] { ++clicks; });
+        place(label, 120, 600, 975, 375);
+        label->onClick([this] { ++labelClicks; });
     }
     Button* button = new Button(this);
-    int clicks = 0;
+    Label* label = new Label(this);
+    int clicks = 0, labelClicks = 0;
     std::vector<std::pair<Key, Modifiers>> keys;
 
 protected:
@@ -97,7 +100,7 @@ TEST_F(WindowLayer, TheProgramEndsWhenNoWindowIsLoadedHiddenOnesIncludedAndOnlyO
     EXPECT_TRUE(fake.ended);
 }
 
-TEST_F(WindowLayer, ADoubleClickIsOneClickAndEitherEnterOrSpacePressTheFocusedButton)
+TEST_F(WindowLayer, ADoubleClickIsOneClickEnterOrSpacePressTheFocusedButtonOnceAndALabelCountsAReleaseOverIt)
 {
     Button* b = sample->button;
     QTest::mouseClick(b, Qt::LeftButton);
@@ -108,5 +111,13 @@ TEST_F(WindowLayer, ADoubleClickIsOneClickAndEitherEnterOrSpacePressTheFocusedBu
     QTest::keyClick(b, Qt::Key_Return);
     QTest::keyClick(b, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(b, Qt::Key_Space);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);  // a held Enter repeats
+    QApplication::sendEvent(b, &held);
     EXPECT_EQ(sample->clicks, 4);
+    QTest::mouseRelease(sample->label, Qt::LeftButton);  // pressed elsewhere
+    QTest::mousePress(sample->label, Qt::LeftButton);
+    QTest::mouseRelease(sample->label, Qt::LeftButton, Qt::NoModifier, QPoint(-5, -5));  // let go outside it
+    EXPECT_EQ(sample->labelClicks, 0);
+    QTest::mouseClick(sample->label, Qt::LeftButton);
+    EXPECT_EQ(sample->labelClicks, 1);
 }

@@ -72,6 +72,7 @@ TEST_F(MainWindowTest, ClosesOnlyForTheGamesOwnWaysOut)
                            Close{"LogOff", CloseReason::SessionEnd, nullptr, true, false},
                            Close{"PlayerAfterSurrender", CloseReason::Player, &GameState::surrendered, true, false},
                            Close{"GameAborting", CloseReason::Program, &GameState::aborting, true, false},
+                           Close{"PlayerWhileTheWindowTakesNoInput", CloseReason::Player, nullptr, false, false},
                            // the ending finishes by itself: the player's close waits for it
                            Close{"PlayerDuringTheEnding", CloseReason::Player, &GameState::gameCleared, false, false}}) {
         ResetWindows();
@@ -80,6 +81,7 @@ TEST_F(MainWindowTest, ClosesOnlyForTheGamesOwnWaysOut)
         fake.boxes.clear();
         if (c.flag)
             G.*c.flag = true;
+        mainWindow->setTakesInput(std::string(c.name) != "PlayerWhileTheWindowTakesNoInput");  // as during the surrender's pause
         bool closes = false;
         if (c.reason == CloseReason::Player)
             PlayerCloses(&*mainWindow);  // the close box, Alt+F4 or the window manager

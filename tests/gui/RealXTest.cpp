@@ -1,16 +1,14 @@
 // What only a real X server shows: clicks and keys from the X server's own input devices
-// (xdotool) while the game blocks, a timer against a real message box, and the pixels on
-// screen. Run through tests/gui/on_xvfb.sh.
+// (xdotool) while the game blocks, and a timer against a real message box. Run through
+// tests/gui/on_xvfb.sh.
 #include "GameTest.h"
 
 #include "app/QtServices.h"
 
 #include <QApplication>
 #include <QProcess>
-#include <QScreen>
 #include <QStyleHints>
 #include <QTest>
-
 
 namespace {
 
@@ -30,12 +28,6 @@ const QStringList kClick{"click", "1"};
 
 void Settle() { QTest::qWait(300); }  // what the X server sent us arrives and is handled
 
-QColor ScreenPixel(const QWidget* w)
-{
-    const QPoint p = w->mapToGlobal(w->rect().center());
-    return QGuiApplication::primaryScreen()->grabWindow(0, p.x(), p.y(), 1, 1).toImage().pixelColor(0, 0);
-}
-
 }  // namespace
 
 class RealX : public GameTest {
@@ -46,13 +38,6 @@ protected:
         // one test's first click on a spot must not pass for the second press of a double
         // click with the test before
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(1);
-    }
-    PanelsWindow& showPanels()
-    {
-        playTo(Stage::kPanelsOpen);
-        PanelsWindow& w = *mainWindow->panelsWindow;
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        return w;
     }
     // The main window at the last trick of ANOTHER, where a press on the window with
     // Shift, Ctrl and Alt leads on to stage 43; 降参 has the focus.
@@ -71,16 +56,6 @@ protected:
                QStringList{"keyup", "shift", "ctrl", "alt"};
     }
 };
-
-TEST_F(RealX, APauseShowsWhatWasSetBeforeItInItsColours)
-{
-    PanelsWindow& w = showPanels();
-    QTest::qWait(100);  // painted as it is
-    w.onPanelClicked(5);
-    QtServices().pause(1);  // no event is handled before the screen is read
-    EXPECT_EQ(ScreenPixel(w.panels[4]), QColor(255, 0, 0));
-    EXPECT_EQ(ScreenPixel(w.panels[0]), QColor(0, 0, 255));
-}
 
 TEST_F(RealX, ClicksAndKeysDuringAPauseDoNothingAfterwardsOnAWindowThatTakesNoInput)
 {

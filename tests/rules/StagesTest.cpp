@@ -1,5 +1,5 @@
 // The stages as the player meets them: what a surrender shows at each, whether 降参 asks
-// the riddle first, what the problem button does; and the last trick's presses.
+// the riddle first, what the problem button does.
 #include "rules/Stages.h"
 
 #include <gtest/gtest.h>
@@ -66,26 +66,4 @@ TEST(Stages, ANumberTheGameNeverSetsHasNoHintAndNoProblemAndEachCourseHasItsRidd
     }
     EXPECT_EQ(RiddleFor(Course::Normal), "＜Ckilctfel+Tfihs+Tla＞→＜Dne＞ さて、何の暗号だろう？");
     EXPECT_EQ(RiddleFor(Course::Another), "＜S+C+A+Left＞ さて、何の暗号だろう？");
-}
-
-TEST(Stages, OnlyTheRightPressOnTheSwitchSolvesTheLastTrick)
-{
-    const auto N = Course::Normal, A = Course::Another;
-    const auto L = MouseButton::Left;
-    const Modifiers shiftAlt = ShiftKey | AltKey, allThree = ShiftKey | CtrlKey | AltKey;
-    // course, stage, button, keys; then the new stage and the problem button: 1 enabled, 0 disabled, - as it was
-    const std::tuple<Course, int, MouseButton, Modifiers, const char*> rows[] = {
-        {N, 40, L, shiftAlt, "44 1"}, {N, 41, L, shiftAlt, "44 1"}, {N, 40, L, allThree, "40 0"}, {N, 41, L, allThree, "42 0"},
-        {N, 41, MouseButton::Right, shiftAlt, "42 0"}, {N, 44, L, NoModifier, "44 0"}, {A, 43, MouseButton::Right, NoModifier, "44 1"},
-        {A, 41, L, shiftAlt, "42 0"}, {A, 44, L, shiftAlt, "42 0"}, {N, 39, L, shiftAlt, "39 -"}};
-    for (const auto& [course, stage, button, keys, outcome] : rows) {
-        const SwitchPress p = PressSwitch(static_cast<std::int16_t>(stage), course, button, keys);
-        EXPECT_EQ(QString::number(p.stage) + " " + (p.problemEnabled ? QString::number(*p.problemEnabled) : "-"), outcome) << stage;
-    }
-    EXPECT_EQ(PressWindow(39, A, L, allThree), 39);
-    for (std::int16_t stage = 40; stage <= 44; ++stage) {  // the window: all three keys on ANOTHER from the last trick on
-        EXPECT_EQ(PressWindow(stage, A, L, allThree), 43) << stage;
-        EXPECT_EQ(PressWindow(stage, A, L, shiftAlt), stage == 41 ? 42 : stage) << stage;
-        EXPECT_EQ(PressWindow(stage, N, L, allThree), stage) << stage;
-    }
 }

@@ -42,18 +42,6 @@ private:
 };
 }  // namespace
 
-TEST_F(WritingFiles, ALinkStaysALinkAndTheTargetKeepsItsPermissions)
-{
-    writeFile("records.ini", "old");
-    ASSERT_TRUE(QFile::link(path("records.ini"), path("NP2.INI")));
-    ASSERT_EQ(::chmod(QFile::encodeName(path("records.ini")).constData(), 0640), 0);
-    ASSERT_TRUE(write("NP2.INI", "new"));
-    EXPECT_TRUE(QFileInfo(path("NP2.INI")).isSymLink());
-    EXPECT_EQ(readFile("records.ini"), "new");
-    EXPECT_EQ(QFileInfo(path("records.ini")).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
-}
-
 TEST_F(WritingFiles, AReadOnlyFileAFolderAndLinksInACircleAreNotWritten)
 {
     writeFile("NP2.INI", "old");

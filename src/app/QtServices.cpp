@@ -42,21 +42,6 @@ QString Lines(const QString& text)
     return t;
 }
 
-// The window a message box should stand in front of: the active one, else the shown one
-// that came on screen last.
-QWidget* FrontWindow()
-{
-    if (QWidget* active = QApplication::activeWindow())
-        return active;
-    const QWindowList shown = QGuiApplication::topLevelWindows();
-    const std::vector<Window*> loaded = LoadedWindows();
-    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
-        for (Window* w : loaded)
-            if (w->windowHandle() == *it && w->isVisible())
-                return w;
-    return nullptr;
-}
-
 bool AllShownWindowsExposed()
 {
     const std::vector<Window*> loaded = LoadedWindows();
@@ -70,7 +55,9 @@ bool AllShownWindowsExposed()
 
 Answer QtServices::showMessage(const QString& title, const QString& text, MessageKind kind)
 {
-    QMessageBox box(FrontWindow());
+    // On the stack and owned by the window in front: that window is not deleted while a box
+    // is open, and when it closes the box goes with it, answered as if escaped.
+    QMessageBox box(WindowInFront());
     box.setWindowTitle(title);
     box.setText(Lines(text));
     box.setTextFormat(Qt::PlainText);
@@ -96,7 +83,7 @@ Answer QtServices::showMessage(const QString& title, const QString& text, Messag
 
 QString QtServices::askText(const QString& title, const QString& prompt)
 {
-    QInputDialog dialog(FrontWindow());
+    QInputDialog dialog(WindowInFront());  // as the message box
     dialog.setWindowTitle(title);
     dialog.setLabelText(Lines(prompt));
     dialog.setTextValue(QString());

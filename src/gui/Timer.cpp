@@ -2,8 +2,6 @@
 
 #include "gui/Dispatch.h"
 
-#include <QPointer>
-
 Timer::Timer(QObject* parent) : QTimer(parent)
 {
     setTimerType(Qt::PreciseTimer);
@@ -11,14 +9,9 @@ Timer::Timer(QObject* parent) : QTimer(parent)
         if (inHandler_ || !handler_)
             return;
         Dispatch([this] {
-            // A handler that closes its window and then shows a message box may outlive
-            // the window and this timer: the box's event loop deletes what was closed.
-            const QPointer<Timer> self(this);
-            const auto handler = handler_;
             inHandler_ = true;
-            handler();
-            if (self)
-                inHandler_ = false;
+            handler_();
+            inHandler_ = false;
         });
     });
 }

@@ -7,6 +7,7 @@
 #include <QActionEvent>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -40,6 +41,19 @@ protected:
 private:
     Window* window_;
 };
+
+Window* WindowInFront()
+{
+    if (auto* active = dynamic_cast<Window*>(QApplication::activeWindow()); active && active->isLoaded() && active->isVisible())
+        return active;
+    const QWindowList shown = QGuiApplication::topLevelWindows();
+    const std::vector<Window*> loaded = LoadedWindows();
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+        for (Window* w : loaded)
+            if (w->windowHandle() == *it && w->isVisible())
+                return w;
+    return nullptr;
+}
 
 std::vector<Window*> LoadedWindows()
 {
@@ -246,12 +260,14 @@ void Window::unload()
 {
     for (QTimer* t : findChildren<QTimer*>())
         t->stop();
+    for (QDialog* box : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        box->reject();  // a box goes with the window it stands in front of, as if escaped
     if (slot_) {
         slot_->window_ = nullptr;
         slot_ = nullptr;
     }
     hide();
-    deleteLater();  // the handler that closes a window may be one of its own
+    DeleteWhenBackInTheEventLoop(this);  // the handler that closes a window may be one of its own
     QMetaObject::invokeMethod(qApp, &EndWhenNoWindowIsLoaded, Qt::QueuedConnection);
 }
 

@@ -3,8 +3,8 @@
 // optional menu bar. Geometry is in twips. Each window exists once, in the WindowSlot of
 // whoever opens it: load() makes it (its onLoad runs then), and a close that it accepts
 // empties the slot and deletes the window once control is back in an event loop, so the
-// next load() makes it afresh. A message box's loop counts: a handler that closes its own
-// window touches nothing of it after a box.
+// next load() makes it afresh. A closed window is deleted once control is back in the
+// event loop, no handler running.
 #include "gui/Units.h"
 
 #include <QMargins>
@@ -111,6 +111,10 @@ private:
 
 // The loaded windows: those in a slot, not yet closed.
 std::vector<Window*> LoadedWindows();
+
+// The window a message box stands in front of, and goes with when it closes: the active
+// one, else the shown one that came on screen last; none while no window is on screen.
+Window* WindowInFront();
 
 // The program lives while a window is loaded, hidden ones included: a close posts this
 // check for when control is back in the event loop, since the handler that closes one

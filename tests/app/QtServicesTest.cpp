@@ -2,6 +2,8 @@
 // the player's data folder.
 #include "app/QtServices.h"
 
+#include "GameTest.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -55,4 +57,31 @@ TEST(RealServices, ARelativeDataFolderIsIgnoredForTheOneInTheHomeFolder)
     qputenv("XDG_DATA_HOME", "/srv/data");
     EXPECT_EQ(services.userDataFolder(), "/srv/data");
     wasSet ? qputenv("XDG_DATA_HOME", saved) : qunsetenv("XDG_DATA_HOME");
+}
+
+// The player presses 降参 on the quiz and hesitates past its five seconds: the time-out's
+// box comes over the question, the quiz is made afresh and the question goes with the old.
+class RealBoxesInPlay : public GameTest {};
+
+TEST_F(RealBoxesInPlay, TheSurrenderQuestionGoesWithTheQuizWindowWhoseTimeRanOutUnderIt)
+{
+    playTo(Stage::kQuizOpen);
+    QuizWindow* asking = &*mainWindow->quizWindow;
+    QtServices real;
+    ServicesGuard guard(real);
+    QStringList seen;
+    QTimer player;  // at the question the time runs out, at 時間切れ OK, at anything after いいえ
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || (seen.size() == 1 && box->text() == "本当に降参しちゃうの？"))
+            return;
+        seen << (seen.size() > 1 ? "still open: " : "") + box->text();
+        seen.size() == 1 ? asking->timeLimit->start(0) : seen.size() == 2 ? box->buttons().constFirst()->click() : box->reject();
+    });
+    player.start(1);
+    Click(asking->surrenderButton);
+    EXPECT_EQ(seen, (QStringList{"本当に降参しちゃうの？", "再度チャレンジしてくれ給え"}));
+    const QuizWindow& fresh = *mainWindow->quizWindow;
+    EXPECT_EQ(Shown({&fresh, fresh.startButton, fresh.answerButton, &*mainWindow}) + Enabled({fresh.startButton}), "11001");
+    EXPECT_FALSE(fake.ended);
 }

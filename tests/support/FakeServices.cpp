@@ -10,11 +10,18 @@ Answer FakeServices::showMessage(const QString& title, const QString& text, Mess
     boxes.push_back({title, text, kind});
     if (onBox)
         onBox(boxes.back());
-    if (kind != MessageKind::YesNoQuestion || answers.empty())
+    const bool open = !whileOpen || whileOpen();
+    if (kind != MessageKind::YesNoQuestion || !open || answers.empty())
         return kind == MessageKind::YesNoQuestion ? Answer::No : Answer::Ok;
     const Answer a = answers.front();
     answers.pop_front();
     return a;
+}
+
+QString FakeServices::askText(const QString&, const QString& prompt)
+{
+    const bool open = !whileOpen || whileOpen();
+    return open && onAskText ? onAskText(prompt) : QString();
 }
 
 void FakeServices::pause(int ms)

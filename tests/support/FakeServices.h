@@ -27,8 +27,11 @@ class FakeServices : public Services {
 public:
     std::vector<Box> boxes;
     std::deque<Answer> answers;  // for Yes/No questions; No, the default, when none is left
-    std::function<void(const Box&)> onBox;
+    std::function<void(const Box&)> onBox;  // as it opens
     std::function<QString(const QString& prompt)> onAskText;  // none: cancelled
+    // While a box is open, as a real box's event loop; false when the box went meanwhile,
+    // answered as if escaped (the window tests run the event loop here).
+    std::function<bool()> whileOpen;
     float now = 36000.0f;  // 10:00:00; a pause moves it on
     std::vector<int> pauses;
     std::function<void(int ms)> onPause;
@@ -43,7 +46,7 @@ public:
     int screenWidth = 15360;  // 1024 pixels
 
     Answer showMessage(const QString& title, const QString& text, MessageKind kind) override;
-    QString askText(const QString&, const QString& prompt) override { return onAskText ? onAskText(prompt) : QString(); }
+    QString askText(const QString&, const QString& prompt) override;
     float clockSeconds() override { return now; }
     void pause(int ms) override;
     void processEvents() override { ++eventRounds; }

@@ -5,17 +5,26 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
 #include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 void RunAsHandler(const std::function<void()>& handler) { Dispatch(handler); }
 
 void ResetWindows()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // those closed already
-    for (std::vector<Window*> loaded = LoadedWindows(); !loaded.empty(); loaded = LoadedWindows())
-        delete loaded.front();
+    QCoreApplication::removePostedEvents(qApp);  // the checks for a game without windows, the deletions
+    const auto anyWindow = [] {
+        const QWidgetList all = QApplication::topLevelWidgets();
+        const auto w = std::find_if(all.begin(), all.end(), [](QWidget* w) { return dynamic_cast<Window*>(w); });
+        return w == all.end() ? nullptr : *w;
+    };
+    for (QWidget* w = anyWindow(); w; w = anyWindow())
+        delete w;  // loaded or closed, each with the windows it keeps
 }
 
 int RunningTimerCount()
@@ -25,6 +34,23 @@ int RunningTimerCount()
         for (const QTimer* t : w->findChildren<QTimer*>())
             n += t->isActive() ? 1 : 0;
     return n;
+}
+
+void RunWhatIsDue()
+{
+    QEventLoop loop;
+    QTimer done;  // due now, after every timer that ran out before it
+    done.setSingleShot(true);
+    QObject::connect(&done, &QTimer::timeout, &loop, &QEventLoop::quit);
+    done.start(0);
+    loop.exec();
+}
+
+bool RunBoxLoop()
+{
+    const QPointer<Window> front = WindowInFront();
+    RunWhatIsDue();
+    return !front || front->isLoaded();
 }
 
 void Click(QWidget* control, Qt::KeyboardModifiers keys) { QTest::mouseClick(control, Qt::LeftButton, keys); }

@@ -13,10 +13,15 @@
 // Runs a function as the window system runs a handler: a window closed inside it is
 // deleted once it returns, and EndProgram() stops it there.
 void RunAsHandler(const std::function<void()>& handler);
-// Drops every window at once without asking any of them, each with the windows it keeps.
+// Drops every window at once without asking any of them, closed ones included.
 void ResetWindows();
 // How many timers of the loaded windows are running.
 int RunningTimerCount();
+// Runs the event loop until what is due now has run: timers made to run out, posted calls.
+void RunWhatIsDue();
+// What a real box does to the game around it: the event loop runs while it is open, and
+// the box goes when the window in front of it closes meanwhile. False when it went.
+bool RunBoxLoop();
 // A left click, as the player makes it.
 void Click(QWidget* control, Qt::KeyboardModifiers keys = Qt::NoModifier);
 
@@ -27,6 +32,7 @@ protected:
         ResetWindows();
         G = GameState{};
         FolderTest::SetUp();
+        fake.whileOpen = RunBoxLoop;
     }
     void TearDown() override
     {

@@ -127,8 +127,10 @@ FAULTS = [
     ("timer-reentered", "src/gui/Timer.cpp", "if (inHandler_ || !handler_)", "if (!handler_)", "a time-out box opens twice"),
     ("blank-menu-no-title", "src/gui/Menus.cpp", 'title.isEmpty() ? QStringLiteral("  ") : title', "title",
      "the blank menu cannot be clicked"),
-    ("deferred-delete-skipped", "src/gui/Dispatch.cpp", "        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);", "        (void)0;",
-     "closed windows pile up in tests and tools"),
+    ("window-deleted-under-a-box", "src/gui/Dispatch.cpp", "    closedWindows.emplace_back(window);\n    DeleteClosedWindowsSoon();",
+     "    window->deleteLater();", "a quiz time-out under the surrender question crashes the game"),
+    ("box-outlives-its-window", "src/gui/Window.cpp", "        box->reject();", "        (void)box;",
+     "the surrender question stays open over a fresh quiz window"),
     # ---- src/windows: the game's windows
     ("quit-not-counted", "src/windows/MainWindow.cpp", "    Increment(G.quitCount);\n", "", "a quit at the opening is not recorded"),
     ("opening-question", "src/windows/MainWindow.cpp", '"やめとく？"', '"やめる？"', "the opening question's words"),

@@ -1,6 +1,6 @@
 # Debian packages, sourced by run.sh, test.sh and package.sh.
-# What the game needs to build and run.
-GAME_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic)
+# What the game needs to build and run (qt6-wayland: a Wayland desktop without X).
+GAME_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fonts-ipafont-gothic)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev clang-tidy cppcheck xvfb xdotool)
 # What package.sh needs to make and check the Debian package.

@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[])
 {
-    PreferX11();
+    ChooseDisplay();
     QApplication app(argc, argv);
     SetUpApplication();
     QtServices services;

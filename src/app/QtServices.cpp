@@ -28,12 +28,37 @@
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
 // SIGTERM and SIGHUP end the game at once, like a kill from the task manager. A record
 // file is replaced in one step, so it is never left half done.
 void OnEndSignal(int) { ::_exit(0); }
+
+// Until the application has a display, what Qt says is held back: the first display tried
+// may fail and the second work. Qt gives up on a display with a fatal message, which would
+// abort the game.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+[[noreturn]] void NoDisplay()
+{
+    std::fputs("nurupika2: no display: neither an X server (DISPLAY) nor a Wayland compositor (WAYLAND_DISPLAY) answers\n", stderr);
+    std::_Exit(1);
+}
+
+void WhileLookingForADisplay(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg)
+        NoDisplay();
+    heldMessages.push_back({type, context.category && *context.category ? context.category : "default", text});
+}
 
 QString Lines(const QString& text)
 {
@@ -162,15 +187,27 @@ int QtServices::screenHeightTwips()
     return s ? static_cast<int>(TwipsFromPx(s->size().height())) : 0;
 }
 
-void PreferX11()
+void ChooseDisplay()
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    qInstallMessageHandler(WhileLookingForADisplay);
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    QByteArrayList displays;  // tried in this order
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        displays << "xcb";
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        displays << "wayland";
+    if (displays.isEmpty())
+        NoDisplay();
+    qputenv("QT_QPA_PLATFORM", displays.join(';'));
 }
 
 void SetUpApplication()
 {
+    qInstallMessageHandler(nullptr);
+    for (const HeldMessage& m : std::exchange(heldMessages, {}))
+        if (!m.category.startsWith("qt.qpa."))  // not the displays tried in vain
+            qt_message_output(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
     if (QApplication::style()->name() != QLatin1String("fusion"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(ToQFont(FontSpec{}));

@@ -25,11 +25,14 @@ private:
     int lockFd_ = -1;  // the single-game lock: held while the game runs, gone with the process
 };
 
-// Before the application exists: on a Wayland desktop the windows go through X11 (the
+// Before the application exists: on a desktop with both, the windows go through X11 (the
 // desktop's compatibility server), because the game places its windows itself and its
-// title window must take the keyboard without a click, which Wayland does not allow.
-void PreferX11();
-// Prepares the application: style, fonts, the ending signals and log-off.
+// title window must take the keyboard without a click, which Wayland does not allow;
+// Wayland alone will do. With neither display the game says so in one line and ends with
+// status 1.
+void ChooseDisplay();
+// Prepares the application once it has its display: style, fonts, the ending signals and
+// log-off.
 void SetUpApplication();
 // Runs the event loop until the program ends.
 int RunEventLoop();

@@ -116,5 +116,14 @@ quit_at_opening "$tmp/portable/nurupika2" HOME="$tmp/home3" XDG_DATA_HOME="$tmp/
 check_quit "$tmp/portable/NP2.INI" "portable"
 [ ! -e "$tmp/data3/nurupika2" ] || fail "portable: the game used the data folder"
 
+# --- no display at all: one line on standard error, status 1, nothing made ---
+status=0
+env -i PATH="$PATH" HOME="$tmp/home4" XDG_RUNTIME_DIR="$tmp/run" ASAN_OPTIONS=detect_leaks=0 \
+  "$prefix/games/nurupika2" >"$tmp/nodisplay.out" 2>"$tmp/nodisplay.err" || status=$?
+[ "$status" -eq 1 ] || fail "no display: status $status, not 1"
+[ "$(wc -l <"$tmp/nodisplay.err")" -eq 1 ] && [ ! -s "$tmp/nodisplay.out" ] ||
+  fail "no display: not one line on standard error: $(cat "$tmp/nodisplay.out" "$tmp/nodisplay.err")"
+[ ! -e "$tmp/home4/.local/share/nurupika2" ] || fail "no display: the game made its records folder"
+
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
 echo "install test: passed"

@@ -37,6 +37,7 @@ struct GameState {
     bool aborting = false;
     TitleKeyRuns titleKeys;
     QString recordPath;
+    bool recordWriteFailureTold = false;  // a record file that cannot be written is told once a run
     QString quizPath;
 };
 

@@ -4,6 +4,8 @@
 #include "runtime/Files.h"
 #include "runtime/Services.h"
 
+#include <utility>
+
 namespace {
 
 // A file that has gone: the main window lets itself be closed while the game is aborting.
@@ -21,7 +23,9 @@ FileReport ReportRecordWrite(RecordStatus status)
     if (status == RecordStatus::Missing)
         return RecordFileGone();
     G.aborting = false;
-    if (status == RecordStatus::WriteFailed)  // the old file is still intact; the game goes on with what it knows
+    // The old file is still intact and the game goes on with what it knows; once told, the
+    // player hears no more of the same failure this run.
+    if (status == RecordStatus::WriteFailed && !std::exchange(G.recordWriteFailureTold, true))
         ShowMessage("INI File ERROR", "INIファイルに書き込めませんでした", MessageKind::Warning);
     return FileReport::GoOn;
 }

@@ -1,14 +1,15 @@
 #pragma once
 // Shared by the fuzz targets: a failed check stops the run loudly, and every target has
 // a scratch folder of its own (in memory when /dev/shm is there, as files are written
-// on every run).
+// on every run), removed when the run ends.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include <fcntl.h>
-#include <ftw.h>
-#include <unistd.h>
 
 #define FUZZ_CHECK(cond)                                                                  \
     do {                                                                                  \
@@ -22,40 +23,24 @@ namespace fuzz {
 
 inline std::string ScratchFolder()
 {
-    static std::string folder = [] {
-        const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : (std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
-        std::string tmpl = std::string(base) + "/np2-fuzz-XXXXXX";
-        if (!::mkdtemp(tmpl.data()))
-            std::abort();
-        static std::string removeAtExit;
-        removeAtExit = tmpl;
-        std::atexit([] {
-            ::nftw(removeAtExit.c_str(), [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p); }, 8,
-                   FTW_DEPTH | FTW_PHYS);
-        });
-        return tmpl;
-    }();
-    return folder;
+    static const QTemporaryDir folder((QFileInfo("/dev/shm").isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
+                                      QStringLiteral("/np2-fuzz-XXXXXX"));
+    FUZZ_CHECK(folder.isValid());
+    return folder.path().toStdString();
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    FUZZ_CHECK(fd >= 0);
-    FUZZ_CHECK(::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()));
-    ::close(fd);
+    QFile file(QString::fromStdString(path));
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    FUZZ_CHECK(file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()));
 }
 
 inline std::string ReadBytes(const std::string& path)
 {
-    std::string bytes;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    FUZZ_CHECK(fd >= 0);
-    char buf[65536];
-    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;)
-        bytes.append(buf, static_cast<size_t>(n));
-    ::close(fd);
-    return bytes;
+    QFile file(QString::fromStdString(path));
+    FUZZ_CHECK(file.open(QIODevice::ReadOnly));
+    return file.readAll().toStdString();
 }
 
 }  // namespace fuzz

@@ -20,7 +20,7 @@ QPixmap GameIconPixmap(int size)
 
     // card
     p.setPen(QPen(QColor(64, 64, 96), std::max(1.0, u)));
-    p.setBrush(ToQColor(kLavender));
+    p.setBrush(kLavender);
     p.drawRoundedRect(QRectF(0.5 * u, 0.5 * u, s - u, s - u), 5 * u, 5 * u);
 
     // nine panels: a click on the centre turned the cross red
@@ -30,7 +30,7 @@ QPixmap GameIconPixmap(int size)
     for (int i = 0; i < 9; ++i) {
         const int column = i % 3, row = i / 3;
         const QRectF r(origin + column * (cell + gap), origin + row * (cell + gap), cell, cell);
-        p.setBrush(ToQColor(red[i] ? kRed : kBlue));
+        p.setBrush(red[i] ? kRed : kBlue);
         p.drawRoundedRect(r, 1.2 * u, 1.2 * u);
     }
 
@@ -45,7 +45,7 @@ QPixmap GameIconPixmap(int size)
         p.setBrush(QColor(128, 128, 128));
         p.drawPath(path.translated(at + QPointF(1.2 * u, 1.2 * u)));
         p.setPen(QPen(QColor(60, 40, 0), 0.8 * u));
-        p.setBrush(ToQColor(kYellow));
+        p.setBrush(kYellow);
         p.drawPath(path.translated(at));
     }
     return pm;

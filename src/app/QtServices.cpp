@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTime>
@@ -171,8 +172,10 @@ QString QtServices::programFolder() { return QCoreApplication::applicationDirPat
 
 QString QtServices::userDataFolder()
 {
-    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    return QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.local/share");
+    // Qt would take a relative XDG_DATA_HOME from wherever the game was started
+    if (QDir::isRelativePath(qEnvironmentVariable("XDG_DATA_HOME", QStringLiteral("/"))))
+        return QDir::homePath() + QStringLiteral("/.local/share");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
 int QtServices::screenWidthTwips()

@@ -5,26 +5,23 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-Button::Button(QWidget* parent) : Control(parent)
+Button::Button(QWidget* parent, const QString& name) : Control(parent, name)
 {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] { Dispatch([this] { emit clicked(); }); });
 }
-
-void Button::onClick(std::function<void()> handler)
-{
-    connect(this, &QPushButton::clicked, this, [h = std::move(handler)] { Dispatch(h); });
-}
-
-void Button::onPress(std::function<void(MouseButton, Modifiers)> handler) { press_ = std::move(handler); }
 
 void Button::mousePressEvent(QMouseEvent* e)
 {
-    pressed(e);
+    Dispatch([this, e] { emit mousePressed(e->button(), e->modifiers()); });
     QPushButton::mousePressEvent(e);
 }
 
-void Button::mouseDoubleClickEvent(QMouseEvent* e) { pressed(e); }
+void Button::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    Dispatch([this, e] { emit mousePressed(e->button(), e->modifiers()); });
+}
 
 void Button::keyPressEvent(QKeyEvent* e)
 {
@@ -35,14 +32,4 @@ void Button::keyPressEvent(QKeyEvent* e)
         return;
     }
     QPushButton::keyPressEvent(e);
-}
-
-void Button::pressed(const QMouseEvent* e) const
-{
-    if (!press_)
-        return;
-    const auto handler = press_;
-    const MouseButton button = MouseButtonFrom(e->button());
-    const Modifiers keys = ModifiersFrom(e->modifiers());
-    Dispatch([&] { handler(button, keys); });
 }

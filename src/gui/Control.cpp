@@ -3,21 +3,21 @@
 #include <QPalette>
 
 // A button's caption is drawn in ButtonText, any other text in WindowText.
-void SetTextColor(QWidget& widget, Color c)
+void SetTextColor(QWidget& widget, const QColor& c)
 {
     QPalette p = widget.palette();
-    p.setColor(QPalette::WindowText, ToQColor(c));
-    p.setColor(QPalette::ButtonText, ToQColor(c));
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::ButtonText, c);
     widget.setPalette(p);
 }
 
-Color TextColor(const QWidget& widget) { return ColorOf(widget.palette().color(QPalette::WindowText)); }
+QColor TextColor(const QWidget& widget) { return widget.palette().color(QPalette::WindowText); }
 
-void SetBackColor(QWidget& widget, Color c)
+void SetBackColor(QWidget& widget, const QColor& c)
 {
     QPalette p = widget.palette();
-    p.setColor(QPalette::Window, ToQColor(c));
+    p.setColor(QPalette::Window, c);
     widget.setPalette(p);
 }
 
-Color BackColor(const QWidget& widget) { return ColorOf(widget.palette().color(QPalette::Window)); }
+QColor BackColor(const QWidget& widget) { return widget.palette().color(QPalette::Window); }

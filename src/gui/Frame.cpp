@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-Frame::Frame(QWidget* parent) : Control(parent)
+Frame::Frame(QWidget* parent, const QString& name) : Control(parent, name)
 {
     setAutoFillBackground(true);
     setTextColor(kBlack);
@@ -22,7 +22,7 @@ void Frame::paintEvent(QPaintEvent*)
     const QFontMetrics fm(font());
     const int top = title_.isEmpty() ? 0 : fm.height() / 2;
     const QRect box(0, top, width() - 2, height() - top - 2);
-    p.setPen(ToQColor(kGrey));
+    p.setPen(kGrey);
     p.drawRect(box);
     p.setPen(Qt::white);
     p.drawRect(box.translated(1, 1));

@@ -6,7 +6,7 @@
 // inside). Black on the system face until told otherwise.
 class Frame : public Control<QWidget> {
 public:
-    explicit Frame(QWidget* parent);
+    explicit Frame(QWidget* parent, const QString& name = {});
     QString title() const { return title_; }
     void setTitle(const QString& title);
 

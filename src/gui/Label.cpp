@@ -4,14 +4,12 @@
 
 #include <QMouseEvent>
 
-Label::Label(QWidget* parent) : Control(parent)
+Label::Label(QWidget* parent, const QString& name) : Control(parent, name)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
-
-void Label::onClick(std::function<void()> handler) { click_ = std::move(handler); }
 
 void Label::mousePressEvent(QMouseEvent* e)
 {
@@ -30,8 +28,6 @@ void Label::mouseReleaseEvent(QMouseEvent* e)
     e->accept();
     const bool wasPressed = pressed_;
     pressed_ = false;
-    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && click_ && isEnabled()) {
-        const auto handler = click_;
-        Dispatch(handler);
-    }
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && isEnabled())
+        Dispatch([this] { emit clicked(); });
 }

@@ -3,15 +3,18 @@
 
 #include <QLabel>
 
-#include <functional>
-
 // A line of text, transparent unless it fills its background, word-wrapped, aligned to the
 // top left until told otherwise. A press on it is not a press on the window.
 class Label : public Control<QLabel> {
+    Q_OBJECT
+
 public:
-    explicit Label(QWidget* parent);
-    // A left-button click, counted when the button is let go over the label.
-    void onClick(std::function<void()> handler);
+    explicit Label(QWidget* parent, const QString& name = {});
+
+signals:
+    // A left-button click, counted when the button is let go over the label; run as the
+    // game's handler (Dispatch).
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -19,6 +22,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    std::function<void()> click_;
     bool pressed_ = false;
 };

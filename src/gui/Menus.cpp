@@ -6,8 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-MenuTitle::MenuTitle(Window* window) : QAction(window->menuBar()), entries_(new QMenu(window->menuBar()))
+MenuTitle::MenuTitle(Window* window, const QString& name) : QAction(window->menuBar()), entries_(new QMenu(window->menuBar()))
 {
+    setObjectName(name);
     setMenu(entries_);
     window->menuBar()->addAction(this);
 }
@@ -20,9 +21,9 @@ void MenuTitle::setTitle(const QString& title)
 
 QAction* MenuTitle::addSeparator() { return entries_->addSeparator(); }
 
-MenuItem::MenuItem(MenuTitle* title) : QAction(title->entries_) { title->entries_->addAction(this); }
-
-void MenuItem::onChoose(std::function<void()> handler)
+MenuItem::MenuItem(MenuTitle* title, const QString& name) : QAction(title->entries_)
 {
-    connect(this, &QAction::triggered, this, [h = std::move(handler)] { Dispatch(h); });
+    setObjectName(name);
+    title->entries_->addAction(this);
+    connect(this, &QAction::triggered, this, [this] { Dispatch([this] { emit chosen(); }); });
 }

@@ -3,8 +3,6 @@
 // entries. Access keys are marked with "&".
 #include <QAction>
 
-#include <functional>
-
 class QMenu;
 class Window;
 
@@ -12,7 +10,7 @@ class Window;
 // its entries.
 class MenuTitle : public QAction {
 public:
-    explicit MenuTitle(Window* window);
+    MenuTitle(Window* window, const QString& name);
     void setTitle(const QString& title);
     QAction* addSeparator();  // a line after the entries so far
 
@@ -23,7 +21,11 @@ private:
 
 // An entry under a title, in the order they are made.
 class MenuItem : public QAction {
+    Q_OBJECT
+
 public:
-    explicit MenuItem(MenuTitle* title);
-    void onChoose(std::function<void()> handler);
+    MenuItem(MenuTitle* title, const QString& name);
+
+signals:
+    void chosen();  // run as the game's handler (Dispatch)
 };

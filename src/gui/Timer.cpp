@@ -2,18 +2,17 @@
 
 #include "gui/Dispatch.h"
 
-Timer::Timer(QObject* parent) : QTimer(parent)
+Timer::Timer(QObject* parent, const QString& name) : QTimer(parent)
 {
+    setObjectName(name);
     setTimerType(Qt::PreciseTimer);
     connect(this, &QTimer::timeout, this, [this] {
-        if (inHandler_ || !handler_)
+        if (inHandler_)
             return;
         Dispatch([this] {
             inHandler_ = true;
-            handler_();
+            emit timeUp();
             inHandler_ = false;
         });
     });
 }
-
-void Timer::onTimeout(std::function<void()> handler) { handler_ = std::move(handler); }

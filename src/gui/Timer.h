@@ -1,18 +1,20 @@
 #pragma once
 #include <QTimer>
 
-#include <functional>
-
 // A time limit or a delay: fires every interval once started, until stopped; starting it
 // again restarts the count. Precise, since Qt's coarse timers may be 5 % early or late, a
-// second off a 20-second limit. Its handler is never entered again while it still runs
-// (in a message box, say).
+// second off a 20-second limit.
 class Timer : public QTimer {
+    Q_OBJECT
+
 public:
-    explicit Timer(QObject* parent);
-    void onTimeout(std::function<void()> handler);
+    Timer(QObject* parent, const QString& name);
+
+signals:
+    // The interval is up: run as the game's handler (Dispatch), and never entered again
+    // while a handler of it still runs (in a message box, say).
+    void timeUp();
 
 private:
-    std::function<void()> handler_;
     bool inHandler_ = false;
 };

@@ -112,11 +112,11 @@ Window::~Window()
         slot_->window_ = nullptr;
 }
 
-void Window::setBackColor(Color c)
+void Window::setBackColor(const QColor& c)
 {
     backColor_ = c;
     QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(c));
+    p.setColor(QPalette::Window, c);
     setPalette(p);
     client_->setPalette(p);
 }
@@ -276,9 +276,7 @@ void Window::mousePressEvent(QMouseEvent* e)
     // On the window itself: a press on a control stays with it, a disabled one included.
     if (!takesInput() || childAt(e->position().toPoint()) != client_)
         return;
-    const MouseButton button = MouseButtonFrom(e->button());
-    const Modifiers keys = ModifiersFrom(e->modifiers());
-    Dispatch([=] { mousePressed(button, keys); });
+    Dispatch([this, e] { mousePressed(e->button(), e->modifiers()); });
 }
 
 void Window::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
@@ -287,9 +285,7 @@ void Window::keyReleaseEvent(QKeyEvent* e)
 {
     if (e->isAutoRepeat() || !takesInput())
         return;  // a held key sends many releases; only the real one counts
-    const Key key = KeyFrom(e->key());
-    const Modifiers keys = ModifiersFrom(e->modifiers());
-    Dispatch([=] { keyReleased(key, keys); });
+    Dispatch([this, e] { keyReleased(static_cast<Qt::Key>(e->key()), e->modifiers()); });
 }
 
 void Window::setBorder(Border border, bool closeBox)

@@ -32,8 +32,8 @@ class Window : public QWidget {
 public:
     ~Window() override;
 
-    Color backColor() const { return backColor_; }
-    void setBackColor(Color c);
+    QColor backColor() const { return backColor_; }
+    void setBackColor(const QColor& c);
     // A window that takes no input ignores clicks, keys and the player's close requests,
     // and keeps its looks.
     bool takesInput() const;
@@ -55,8 +55,8 @@ protected:
     explicit Window(const QString& objectName);
 
     virtual void onLoad() {}
-    virtual void keyReleased(Key, Modifiers) {}
-    virtual void mousePressed(MouseButton, Modifiers) {}
+    virtual void keyReleased(Qt::Key, Qt::KeyboardModifiers) {}
+    virtual void mousePressed(Qt::MouseButton, Qt::KeyboardModifiers) {}
 
     // Settings made once, as the window is built.
     void setBorder(Border border, bool closeBox);
@@ -104,7 +104,7 @@ private:
     bool closeBox_ = true;
     bool playerCloseAllowed_ = false;
     bool takeKeyboard_ = false;
-    Color backColor_ = kSystemFace;
+    QColor backColor_ = kSystemFace;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     QWidget* lastPlaced_ = nullptr;
 };
@@ -145,25 +145,12 @@ private:
 template <typename T>
 class WindowSlot : public WindowSlotBase {
 public:
-    // Makes the window when it is not loaded: the owner's connections first, then onLoad.
-    T& load()
-    {
-        return static_cast<T&>(window_ ? *window_ : loadWith([this] {
-            T* window = new T;
-            if (connect_)
-                connect_(*window);
-            return window;
-        }));
-    }
-    // What the owner connects on every window this slot makes.
-    void onMade(std::function<void(T&)> connect) { connect_ = std::move(connect); }
+    // Makes the window when it is not loaded; its onLoad runs then.
+    T& load() { return static_cast<T&>(window_ ? *window_ : loadWith([] { return new T; })); }
     T* operator->() const
     {
         Q_ASSERT(window_);
         return static_cast<T*>(window_);
     }
     T& operator*() const { return *operator->(); }
-
-private:
-    std::function<void(T&)> connect_;
 };

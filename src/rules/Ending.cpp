@@ -33,3 +33,5 @@ QString ClearTimeText(float seconds)
 }
 
 QString NewBestTimeLine(float oldBest, float clearTime) { return SecondsText(oldBest) + " → " + ClearTimeText(clearTime); }
+
+bool BeatsBestTime(float clearTime, float bestTime) { return clearTime < bestTime; }

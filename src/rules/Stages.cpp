@@ -5,6 +5,8 @@
 namespace {
 using A = ProblemButtonAction;
 using P = OpenPuzzle;
+
+Qt::KeyboardModifiers Held(Qt::KeyboardModifiers keys) { return keys & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier); }
 }  // namespace
 
 const std::vector<StageRow>& StageTable()
@@ -71,12 +73,12 @@ QString RiddleFor(Course course)
     return course == Course::Another ? "＜S+C+A+Left＞ さて、何の暗号だろう？" : "＜Ckilctfel+Tfihs+Tla＞→＜Dne＞ さて、何の暗号だろう？";
 }
 
-SwitchPress PressSwitch(std::int16_t stage, Course course, MouseButton button, Modifiers keys)
+SwitchPress PressSwitch(std::int16_t stage, Course course, Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
     if (stage < Stage::kLastTrick)
         return {stage, std::nullopt};
     if (course == Course::Normal) {
-        if (button == MouseButton::Left && keys == (ShiftKey | AltKey))
+        if (button == Qt::LeftButton && Held(keys) == (Qt::ShiftModifier | Qt::AltModifier))
             return {Stage::kSolved, true};
         return {stage == Stage::kRiddleShown ? Stage::kWrongTry : stage, false};
     }
@@ -85,11 +87,11 @@ SwitchPress PressSwitch(std::int16_t stage, Course course, MouseButton button, M
     return {Stage::kWrongTry, false};
 }
 
-std::int16_t PressWindow(std::int16_t stage, Course course, MouseButton button, Modifiers keys)
+std::int16_t PressWindow(std::int16_t stage, Course course, Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
     if (stage < Stage::kLastTrick || course != Course::Another)
         return stage;
-    if (button == MouseButton::Left && keys == (ShiftKey | CtrlKey | AltKey))
+    if (button == Qt::LeftButton && Held(keys) == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return Stage::kWindowClicked;
     return stage == Stage::kRiddleShown ? Stage::kWrongTry : stage;
 }

@@ -3,9 +3,9 @@
 // there, the hint a surrender gives there and what the problem button does; then how the
 // last trick moves the stage on.
 #include "rules/Course.h"
-#include "runtime/Input.h"
 
 #include <QString>
+#include <Qt>
 
 #include <cstdint>
 #include <optional>
@@ -77,13 +77,14 @@ QString RiddleFor(Course course);
 
 // A mouse press on the switch at the last stage. NORMAL wants a left click with Shift and
 // Alt; ANOTHER wants the window clicked first (see PressWindow), then any press on the
-// switch. Before the last trick nothing happens.
+// switch. Before the last trick nothing happens. Of the modifier keys only Shift, Ctrl and
+// Alt count.
 struct SwitchPress {
     std::int16_t stage;
     std::optional<bool> problemEnabled;  // the problem button, when it changes
 };
-SwitchPress PressSwitch(std::int16_t stage, Course course, MouseButton button, Modifiers keys);
+SwitchPress PressSwitch(std::int16_t stage, Course course, Qt::MouseButton button, Qt::KeyboardModifiers keys);
 
 // A mouse press on the main window itself: on ANOTHER from the last trick on, a left click
 // with Shift, Ctrl and Alt is the way to the switch.
-std::int16_t PressWindow(std::int16_t stage, Course course, MouseButton button, Modifiers keys);
+std::int16_t PressWindow(std::int16_t stage, Course course, Qt::MouseButton button, Qt::KeyboardModifiers keys);

@@ -2,26 +2,26 @@
 
 #include "runtime/Counters.h"
 
-void CountTitleKey(Key key, TitleKeyRuns& runs, Course& course, bool& timeAttack)
+void CountTitleKey(Qt::Key key, TitleKeyRuns& runs, Course& course, bool& timeAttack)
 {
     switch (key) {
-    case Key::Down:
+    case Qt::Key_Down:
         Increment(runs.down);
         runs.up = 0;
         break;
-    case Key::Up:
+    case Qt::Key_Up:
         Increment(runs.up);
         runs.down = 0;
         break;
-    case Key::Left:
+    case Qt::Key_Left:
         Increment(runs.left);
         runs.right = 0;
         break;
-    case Key::Right:
+    case Qt::Key_Right:
         Increment(runs.right);
         runs.left = 0;
         break;
-    case Key::Other:
+    default:
         break;
     }
     if (runs.down == 2)

@@ -15,7 +15,7 @@ CardWindow::CardWindow(const QString& objectName, const QString& frameTitle, std
     frame->setTitle(frameTitle);
     frame->setBackColor(kLavender);
     frame->setFont({Face::Proportional, 14.25, false});
-    closeTimer->onTimeout([this] { onTimeUp(); });
+    connect(closeTimer, &Timer::timeUp, this, &CardWindow::onTimeUp);
     for (const CardLine& line : cardLines) {
         auto* label = new Label(this);
         place(label, frame, line.left, line.top, line.width, line.height);
@@ -25,7 +25,6 @@ CardWindow::CardWindow(const QString& objectName, const QString& frameTitle, std
         label->setBackColor(kLavender);
         label->setTextColor(line.colour);
         label->setFont({Face::Proportional, 14.25, true});
-        lines.push_back(label);
     }
 }
 

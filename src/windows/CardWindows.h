@@ -8,32 +8,32 @@
 #include "gui/Window.h"
 
 #include <initializer_list>
-#include <vector>
 
 struct CardLine {
     QString text;
     int left, top, width, height;  // in the frame
     Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop;
-    Color colour = kBlack;
+    QColor colour = kBlack;
 };
 
 class CardWindow : public Window {
     Q_OBJECT
 
-public:
-    Frame* frame = new Frame(this);
-    Timer* closeTimer = new Timer(this);
-    std::vector<Label*> lines;  // from top to bottom
-
-    void onTimeUp();
-
 signals:
-    void timeUp();  // the card has closed: its problem's turn
+    // The card has closed: its problem's turn. Said before the card's "PUSH START" box,
+    // so that the problem window is on screen under it.
+    void timeUp();
 
 protected:
     CardWindow(const QString& objectName, const QString& frameTitle, std::initializer_list<CardLine> cardLines);
-    void onLoad() override;
     virtual QString pushStartText() const = 0;  // read when the card closes
+
+private:
+    void onLoad() override;
+    void onTimeUp();
+
+    Frame* frame = new Frame(this, "frame");
+    Timer* closeTimer = new Timer(this, "closeTimer");
 };
 
 // Before problem 1, the nine panels.

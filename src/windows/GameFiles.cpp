@@ -8,11 +8,9 @@
 
 namespace {
 
-// A file that has gone: the main window lets itself be closed while the game is aborting.
 FileReport Gone(const QString& title, const QString& text)
 {
     ShowMessage(title, text, MessageKind::Stop);
-    G.aborting = true;
     return FileReport::EndGame;
 }
 
@@ -22,7 +20,6 @@ FileReport ReportRecordWrite(RecordStatus status)
 {
     if (status == RecordStatus::Missing)
         return RecordFileGone();
-    G.aborting = false;
     // The old file is still intact and the game goes on with what it knows; once told, the
     // player hears no more of the same failure this run.
     if (status == RecordStatus::WriteFailed && !std::exchange(G.recordWriteFailureTold, true))
@@ -36,7 +33,6 @@ FileReport CheckQuizFile()
 {
     if (!IsOrdinaryFile(G.quizPath))
         return Gone(".DAT Don't Exist", "DATファイルが無くなっています\r\n実行を中断します");
-    G.aborting = false;
     return FileReport::GoOn;
 }
 
@@ -46,7 +42,6 @@ FileReport LoadRecords()
     const RecordStatus status = ReadRecords(G.recordPath, records);
     if (status == RecordStatus::Missing)
         return RecordFileGone();
-    G.aborting = false;
     G.surrenderCount = records.surrenders;
     G.quitCount = records.quits;
     G.bestTimeNormal = records.bestNormal;

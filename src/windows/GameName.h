@@ -4,8 +4,8 @@
 #include <array>
 
 // The game's name as the title and the version window show it: five coloured letters
-// over grey shadows, the version and the credit line. Each window places it and says
-// where the shadows fall; everything else lies in the same place in both.
+// over grey shadows, the version ("versionLabel") and the credit line. Each window places
+// it and says where the shadows fall; everything else lies in the same place in both.
 class GameName : public QWidget {
 public:
     struct Spot {
@@ -15,10 +15,4 @@ public:
     GameName(QWidget* parent, const std::array<Spot, 5>& shadowSpots);
     static constexpr int kWidth = 3615;  // twips, from the window's spot for it
     static constexpr int kHeight = 1335;
-
-    // In creation order, the stacking order: the shadows under the letters.
-    std::array<Label*, 5> shadows{};
-    std::array<Label*, 5> letters{};
-    Label* versionLabel = nullptr;  // "Ver 0.21"
-    Label* creditLabel = nullptr;
 };

@@ -33,7 +33,7 @@ MainWindow::MainWindow() : Window("mainWindow")
     exitButtons[1]->setText("終了");
     place(exitButtons[0], 2520, 2760, 975, 375);
     exitButtons[0]->setText("おわり");
-    auto label = [this](Label* l, int left, int top, int width, int height, const char* text, Color colour,
+    auto label = [this](Label* l, int left, int top, int width, int height, const char* text, const QColor& colour,
                         const FontSpec& font) {
         place(l, left, top, width, height);
         l->setText(text);
@@ -58,46 +58,71 @@ MainWindow::MainWindow() : Window("mainWindow")
     lockItem->setText("Lock(&L)");
     attackItem->setText("Attack(&A)");
 
-    yesButton->onClick([this] { onYesClicked(); });
-    noButton->onClick([this] { onNoClicked(); });
-    exitButtons[0]->onClick([this] { onExitClicked(0); });
-    exitButtons[1]->onClick([this] { onExitClicked(1); });
-    surrenderButton->onClick([this] { onSurrenderClicked(); });
-    problemButton->onClick([this] { onProblemClicked(); });
+    connect(yesButton, &Button::clicked, this, &MainWindow::onYesClicked);
+    connect(noButton, &Button::clicked, this, &MainWindow::onNoClicked);
+    connect(exitButtons[0], &Button::clicked, this, [this] { onExitClicked(0); });
+    connect(exitButtons[1], &Button::clicked, this, [this] { onExitClicked(1); });
+    connect(surrenderButton, &Button::clicked, this, &MainWindow::onSurrenderClicked);
+    connect(problemButton, &Button::clicked, this, &MainWindow::onProblemClicked);
     // the switch answers only a mouse press: Space or Enter on it does nothing
-    switchButton->onPress([this](MouseButton b, Modifiers keys) { onSwitchPressed(b, keys); });
-    closeItem->onChoose([this] { onCloseChosen(); });
-    surrenderItem->onChoose([this] { surrenderIfConfirmed(); });
-    lockItem->onChoose([this] { onLockChosen(); });
-    attackItem->onChoose([this] { onAttackChosen(); });
-    versionItem->onChoose([this] { onVersionChosen(); });
+    connect(switchButton, &Button::mousePressed, this, &MainWindow::onSwitchPressed);
+    connect(closeItem, &MenuItem::chosen, this, &Window::close);
+    connect(surrenderItem, &MenuItem::chosen, this, &MainWindow::surrenderIfConfirmed);
+    connect(lockItem, &MenuItem::chosen, this, &MainWindow::onLockChosen);
+    connect(attackItem, &MenuItem::chosen, this, &MainWindow::onAttackChosen);
+    connect(versionItem, &MenuItem::chosen, this, &MainWindow::openVersionWindow);
+}
 
-    panelsCard.onMade([this](PanelsCard& card) { connect(&card, &CardWindow::timeUp, this, [this] { panelsWindow.load().show(); }); });
-    panelsWindow.onMade([this](PanelsWindow& panels) {
-        connect(&panels, &PanelsWindow::solved, this, &MainWindow::onPanelsSolved);
-        connect(&panels, &PanelsWindow::timeUp, this, &MainWindow::show);
-    });
-    quizCard.onMade([this](QuizCard& card) { connect(&card, &CardWindow::timeUp, this, [this] { quizWindow.load().show(); }); });
-    quizWindow.onMade([this](QuizWindow& quiz) {
-        connect(&quiz, &QuizWindow::solved, this, &MainWindow::onQuizSolved);
-        connect(&quiz, &QuizWindow::surrenderAsked, this, &MainWindow::surrenderIfConfirmed);
-        connect(&quiz, &QuizWindow::failed, this, [this] { quizWindow.load().show(); });  // made afresh
-    });
-    stopwatchWindow.onMade([this](StopwatchWindow& stopwatch) {
-        connect(&stopwatch, &StopwatchWindow::solved, this, &MainWindow::onStopwatchSolved);
-        connect(&stopwatch, &StopwatchWindow::surrenderAsked, this, &MainWindow::surrenderIfConfirmed);
-    });
+// ---- the windows it opens
+
+void MainWindow::openVersionWindow() { versionWindow.load().show(); }
+
+void MainWindow::openPanelsCard()
+{
+    PanelsCard& card = panelsCard.load();
+    connect(&card, &CardWindow::timeUp, this, &MainWindow::openPanels);
+    card.show();
+}
+
+void MainWindow::openPanels()
+{
+    PanelsWindow& panels = panelsWindow.load();
+    connect(&panels, &PanelsWindow::solved, this, &MainWindow::onPanelsSolved);
+    connect(&panels, &PanelsWindow::timeUp, this, &MainWindow::show);
+    panels.show();
+}
+
+void MainWindow::openQuizCard()
+{
+    QuizCard& card = quizCard.load();
+    connect(&card, &CardWindow::timeUp, this, &MainWindow::openQuiz);
+    card.show();
+}
+
+void MainWindow::openQuiz()
+{
+    QuizWindow& quiz = quizWindow.load();
+    connect(&quiz, &QuizWindow::solved, this, &MainWindow::onQuizSolved);
+    connect(&quiz, &QuizWindow::surrenderAsked, this, &MainWindow::surrenderIfConfirmed);
+    connect(&quiz, &QuizWindow::failed, this, &MainWindow::openQuiz);  // made afresh
+    quiz.show();
+}
+
+void MainWindow::openStopwatch()
+{
+    StopwatchWindow& stopwatch = stopwatchWindow.load();
+    connect(&stopwatch, &StopwatchWindow::solved, this, &MainWindow::onStopwatchSolved);
+    connect(&stopwatch, &StopwatchWindow::surrenderAsked, this, &MainWindow::surrenderIfConfirmed);
+    stopwatch.show();
 }
 
 // ---- the opening
 
 void MainWindow::onLoad()
 {
-    G.exitScores = {0, 0};
-    G.titleKeys = {};
-    G.stage = Stage::kOpening;
+    stage_ = Stage::kOpening;
     courseLabel->setText(CourseLabel(G.course));
-    G.bestTime = G.course == Course::Another ? G.bestTimeAnother : G.bestTimeNormal;
+    bestTime_ = G.course == Course::Another ? G.bestTimeAnother : G.bestTimeNormal;
     centerOnScreen(5200, 4000);
     setBackColor(kTeal);
     for (Button* b : {exitButtons[0], exitButtons[1], surrenderButton, problemButton, yesButton, noButton, switchButton})
@@ -128,7 +153,7 @@ void MainWindow::showOpeningQuestion()
     repaint();
     if (G.timeAttack) {
         timeAttackLabel->setVisible(true);
-        bestTimeLabel->setText("BEST TIME " + SecondsText(G.bestTime));
+        bestTimeLabel->setText("BEST TIME " + SecondsText(bestTime_));
     } else {
         bestTimeLabel->setVisible(false);
     }
@@ -159,14 +184,14 @@ void MainWindow::onNoClicked()
     fileMenu->setVisible(true);
     helpMenu->setVisible(true);
     setWindowTitle("ぬるぴか");
-    G.startTime = ClockSeconds();
+    startTime_ = ClockSeconds();
 }
 
 // ---- the first puzzle: the exit buttons and the blank menu
 
 void MainWindow::onExitClicked(int button)
 {
-    const ExitPress press = PressExit(button, G.exitScores, G.stage, G.lockOn);
+    const ExitPress press = PressExit(button, exitScores_, stage_, lockOn_);
     surrenderItem->setVisible(press.surrenderOffered);
     helpSeparator->setVisible(press.surrenderOffered);
     surrenderButton->setEnabled(press.surrenderOffered);
@@ -195,7 +220,7 @@ void MainWindow::jumpExits()
     for (size_t i = 0; i < exitButtons.size(); ++i)
         exitButtons[i]->moveTo(jump.places[i].left, jump.places[i].top);
     // after Lock, buttons that meet offer Attack
-    if (G.lockOn && jump.meet) {
+    if (lockOn_ && jump.meet) {
         blankMenu->setVisible(true);
         lockItem->setEnabled(false);
         attackItem->setVisible(true);
@@ -205,8 +230,8 @@ void MainWindow::jumpExits()
 
 void MainWindow::onLockChosen()
 {
-    G.lockOn = true;
-    G.stage = Stage::kLocked;
+    lockOn_ = true;
+    stage_ = Stage::kLocked;
 }
 
 void MainWindow::onAttackChosen() { problemButton->setEnabled(true); }
@@ -215,28 +240,28 @@ void MainWindow::onAttackChosen() { problemButton->setEnabled(true); }
 
 void MainWindow::onProblemClicked()
 {
-    switch (ProblemButtonAt(G.stage)) {
+    switch (ProblemButtonAt(stage_)) {
     case ProblemButtonAction::OpenPanels:
         hide();
         blankMenu->setVisible(false);
-        panelsCard.load().show();
-        G.stage = Stage::kPanelsOpen;
+        openPanelsCard();
+        stage_ = Stage::kPanelsOpen;
         break;
     case ProblemButtonAction::OpenQuiz:
-        G.stage = Stage::kQuizOpen;
+        stage_ = Stage::kQuizOpen;
         hide();
-        quizCard.load().show();
+        openQuizCard();
         break;
     case ProblemButtonAction::OpenStopwatch:
-        G.stage = Stage::kStopwatchOpen;
+        stage_ = Stage::kStopwatchOpen;
         hide();
-        stopwatchWindow.load().show();
+        openStopwatch();
         break;
     case ProblemButtonAction::NotYet:
         ShowMessage("ふふふ", "そう簡単には終了できないのでした");
         break;
     case ProblemButtonAction::StartEnding:
-        G.endTime = ClockSeconds();
+        endTime_ = ClockSeconds();
         congratulate();
     case ProblemButtonAction::Nothing:
         break;
@@ -245,22 +270,22 @@ void MainWindow::onProblemClicked()
 
 void MainWindow::onSurrenderClicked()
 {
-    if (const StageRow* row = StageRowOf(G.stage); row && row->asksRiddle) {
+    if (const StageRow* row = StageRowOf(stage_); row && row->asksRiddle) {
         ShowMessage("This Word Means・・・", RiddleFor(G.course));
-        G.stage = Stage::kRiddleShown;
+        stage_ = Stage::kRiddleShown;
     }
     surrenderIfConfirmed();
 }
 
-void MainWindow::onSwitchPressed(MouseButton button, Modifiers keys)
+void MainWindow::onSwitchPressed(Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
-    const SwitchPress press = PressSwitch(G.stage, G.course, button, keys);
-    G.stage = press.stage;
+    const SwitchPress press = PressSwitch(stage_, G.course, button, keys);
+    stage_ = press.stage;
     if (press.problemEnabled)
         problemButton->setEnabled(*press.problemEnabled);
 }
 
-void MainWindow::mousePressed(MouseButton button, Modifiers keys) { G.stage = PressWindow(G.stage, G.course, button, keys); }
+void MainWindow::mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers keys) { stage_ = PressWindow(stage_, G.course, button, keys); }
 
 // ---- closing and the menus
 
@@ -268,14 +293,10 @@ bool MainWindow::mayClose(CloseReason reason)
 {
     // The ending runs to its end by itself and still has records to write: a player's
     // close during it would only cut that short.
-    if (G.gameCleared && reason == CloseReason::Player)
+    if (gameCleared_ && reason == CloseReason::Player)
         return false;
-    if (G.surrendered || G.aborting || G.gameCleared || reason == CloseReason::SessionEnd)
+    if (leaving_ || gameCleared_ || reason == CloseReason::SessionEnd)
         return true;
     ShowMessage("だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning);
     return false;
 }
-
-void MainWindow::onCloseChosen() { close(); }
-
-void MainWindow::onVersionChosen() { versionWindow.load().show(); }

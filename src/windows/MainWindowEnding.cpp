@@ -13,7 +13,7 @@
 #include <algorithm>
 
 namespace {
-void ShowLine(Label* line, Color colour, const QString& text)
+void ShowLine(Label* line, const QColor& colour, const QString& text)
 {
     line->setTextColor(colour);
     line->setVisible(true);
@@ -40,6 +40,7 @@ void MainWindow::endIfRecordsGone(FileReport report)
 {
     if (report == FileReport::GoOn)
         return;
+    leaving_ = true;
     close();
     EndProgram();
 }
@@ -54,7 +55,7 @@ void MainWindow::showScreen()
 void MainWindow::congratulate()
 {
     ProcessEvents();
-    G.gameCleared = true;
+    gameCleared_ = true;
     for (Button* b : {problemButton, surrenderButton, switchButton})
         b->setVisible(false);
     for (MenuTitle* m : {fileMenu, helpMenu, blankMenu})
@@ -104,16 +105,16 @@ void MainWindow::showResults()
     ProcessEvents();
 
     if (G.timeAttack) {
-        const float clearTime = ElapsedSeconds(G.startTime, G.endTime);
+        const float clearTime = ElapsedSeconds(startTime_, endTime_);
         ShowLine(upperLine, kCyan, "クリア所要時間は");
         showResult(ClearTimeText(clearTime));
         showScreen();
-        if (clearTime < G.bestTime) {  // an equal time is no record
+        if (BeatsBestTime(clearTime, bestTime_)) {
             ShowLine(upperLine, kCyan, "記録更新！");
-            showResult(NewBestTimeLine(G.bestTime, clearTime));
+            showResult(NewBestTimeLine(bestTime_, clearTime));
             showScreen();
-            G.bestTime = clearTime;
-            endIfRecordsGone(SaveRecord(BestTimeRecord(G.course), G.bestTime));
+            bestTime_ = clearTime;
+            endIfRecordsGone(SaveRecord(BestTimeRecord(G.course), bestTime_));
         }
     }
 

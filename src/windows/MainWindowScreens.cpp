@@ -19,7 +19,7 @@ void MainWindow::surrenderIfConfirmed()
     for (Button* b : {exitButtons[0], exitButtons[1], surrenderButton, problemButton, switchButton})
         b->setVisible(false);
     setBackColor(kTeal);
-    if (const auto hint = HintFor(G.stage, G.course)) {
+    if (const auto hint = HintFor(stage_, G.course)) {
         // The puzzle window goes, and its time limit with it: no time-out after this.
         if (hint->puzzle == OpenPuzzle::Quiz && quizWindow.isLoaded())
             quizWindow->giveUp();
@@ -41,18 +41,17 @@ void MainWindow::surrenderIfConfirmed()
     }
     ShowMessage("仕方ないなぁ", "ただいまの降参回数は " + NumberText(G.surrenderCount) + " 回です。\r\n次回は頑張ってね。じゃぁ。ぶちっ",
                 MessageKind::Information);
-    G.surrendered = true;
+    leaving_ = true;
     endIfRecordsGone(SaveRecord(kSurrenderRecord, G.surrenderCount));
     close();
     EndProgram();
 }
 
-// The steps every stage advance takes, with its own values.
-void MainWindow::advance(std::int16_t stage, Color back, WindowSlotBase& solvedPuzzle, const QString& problem)
+// The steps every stage advance takes, with its own values; the puzzle has closed itself.
+void MainWindow::advance(std::int16_t stage, const QColor& back, const QString& problem)
 {
-    G.stage = stage;
+    stage_ = stage;
     setBackColor(back);
-    solvedPuzzle.close();
     show();
     exitButtons[0]->setVisible(false);
     exitButtons[1]->setVisible(false);
@@ -61,13 +60,13 @@ void MainWindow::advance(std::int16_t stage, Color back, WindowSlotBase& solvedP
     problemButton->setText(problem);
 }
 
-void MainWindow::onPanelsSolved() { advance(Stage::kPanelsSolved, kColourAfterPanels, panelsWindow, "問題２"); }
+void MainWindow::onPanelsSolved() { advance(Stage::kPanelsSolved, QColor(113, 62, 73), "問題２"); }
 
-void MainWindow::onQuizSolved() { advance(Stage::kQuizSolved, kColourAfterQuiz, quizWindow, "問題３"); }
+void MainWindow::onQuizSolved() { advance(Stage::kQuizSolved, QColor(13, 24, 115), "問題３"); }
 
 void MainWindow::onStopwatchSolved()
 {
-    advance(Stage::kLastTrick, kColourAtLastTrick, stopwatchWindow, "終了");
+    advance(Stage::kLastTrick, QColor(86, 124, 51), "終了");
     problemButton->setEnabled(false);
     switchButton->setVisible(true);
     switchButton->setEnabled(true);

@@ -3,7 +3,18 @@
 #include "rules/GameState.h"
 #include "runtime/Services.h"
 
-PanelsWindow::PanelsWindow() : Window("panelsWindow")
+namespace {
+// Made before the buttons: creation order is stacking order.
+std::array<Label*, 9> MakePanels(QWidget* window)
+{
+    std::array<Label*, 9> panels{};
+    for (size_t i = 0; i < panels.size(); ++i)
+        panels[i] = new Label(window, QString("panel%1").arg(i + 1));
+    return panels;
+}
+}  // namespace
+
+PanelsWindow::PanelsWindow() : Window("panelsWindow"), panels(MakePanels(this))
 {
     setBorder(Border::Single, false);
     setWindowTitle("問題１");
@@ -11,38 +22,32 @@ PanelsWindow::PanelsWindow() : Window("panelsWindow")
         Label* panel = panels[static_cast<size_t>(i)];
         place(panel, 360 + (i % 3) * 840, 240 + (i / 3) * 720, 615, 495);
         panel->setAutoFillBackground(true);
-        panel->onClick([this, i] { onPanelClicked(i + 1); });
+        connect(panel, &Label::clicked, this, [this, i] { onPanelClicked(i + 1); });
     }
-    showBoard(board_);
+    showBoard();
     place(stopButton, 1920, 2520, 975, 375);
     stopButton->setText("STOP");
     stopButton->setEnabled(false);
     place(startButton, 120, 2520, 975, 375);
     startButton->setText("START");
 
-    stopButton->onClick([this] { onStopClicked(); });
-    startButton->onClick([this] { onStartClicked(); });
-    timeLimit->onTimeout([this] { onTimeUp(); });
+    connect(stopButton, &Button::clicked, this, &PanelsWindow::onStopClicked);
+    connect(startButton, &Button::clicked, this, &PanelsWindow::onStartClicked);
+    connect(timeLimit, &Timer::timeUp, this, &PanelsWindow::onTimeUp);
 }
 
-void PanelsWindow::onLoad()
-{
-    centerOnScreen(3210, 3405);
-    board_ = AllBlue();
-    showBoard(board_);
-    stopButton->setEnabled(false);
-}
+void PanelsWindow::onLoad() { centerOnScreen(3210, 3405); }
 
-void PanelsWindow::showBoard(const Board& board)
+void PanelsWindow::showBoard()
 {
     for (size_t i = 0; i < panels.size(); ++i)
-        panels[i]->setBackColor(board[i] == PanelColour::Red ? kRed : kBlue);
+        panels[i]->setBackColor(board_[i] == PanelColour::Red ? kRed : kBlue);
 }
 
 void PanelsWindow::onPanelClicked(int panel)
 {
     board_ = Flip(board_, panel);
-    showBoard(board_);
+    showBoard();
     stopButton->setEnabled(AllRed(board_));
 }
 
@@ -50,7 +55,7 @@ void PanelsWindow::onStartClicked()
 {
     // the scramble does not look at STOP: it stays as it was, even on an all-red scramble
     board_ = Scramble(GameRandom());
-    showBoard(board_);
+    showBoard();
     startButton->setEnabled(false);
     timeLimit->start(PanelsTimeLimitSeconds(G.course) * 1000);
 }
@@ -59,6 +64,7 @@ void PanelsWindow::onStopClicked()
 {
     timeLimit->stop();
     ShowMessage("GOOD!", "よろしい。次に行こうか", MessageKind::Information);
+    close();
     emit solved();
 }
 

@@ -14,25 +14,21 @@ class PanelsWindow : public Window {
 public:
     PanelsWindow();
 
-    std::array<Label*, 9> panels{{new Label(this), new Label(this), new Label(this), new Label(this), new Label(this),
-                                  new Label(this), new Label(this), new Label(this), new Label(this)}};  // 1 to 9, row by row
-    Button* stopButton = new Button(this);
-    Button* startButton = new Button(this);
-    Timer* timeLimit = new Timer(this);
+signals:
+    void solved();  // STOP with all nine red, and the window has closed
+    void timeUp();  // the time ran out, and the window has closed
 
+private:
+    void onLoad() override;
     void onPanelClicked(int panel);  // 1 to 9
     void onStartClicked();
     void onStopClicked();
     void onTimeUp();
+    void showBoard();
 
-signals:
-    void solved();
-    void timeUp();  // the time ran out and the window has closed
-
-protected:
-    void onLoad() override;
-
-private:
-    void showBoard(const Board& board);
+    std::array<Label*, 9> panels;  // "panel1" to "panel9", row by row
+    Button* stopButton = new Button(this, "stopButton");
+    Button* startButton = new Button(this, "startButton");
+    Timer* timeLimit = new Timer(this, "timeLimit");
     Board board_ = AllBlue();
 };

@@ -23,18 +23,13 @@ QuizWindow::QuizWindow() : Window("quizWindow")
     surrenderButton->setText("降参");
     setTabOrder({answerButton, startButton, surrenderButton});
 
-    startButton->onClick([this] { onStartClicked(); });
-    answerButton->onClick([this] { onAnswerClicked(); });
-    surrenderButton->onClick([this] { onSurrenderClicked(); });
-    timeLimit->onTimeout([this] { onTimeUp(); });
+    connect(startButton, &Button::clicked, this, &QuizWindow::onStartClicked);
+    connect(answerButton, &Button::clicked, this, &QuizWindow::onAnswerClicked);
+    connect(surrenderButton, &Button::clicked, this, &QuizWindow::surrenderAsked);
+    connect(timeLimit, &Timer::timeUp, this, &QuizWindow::onTimeUp);
 }
 
-void QuizWindow::onLoad()
-{
-    centerOnScreen(6285, 3735);
-    answerButton->setVisible(false);
-    startButton->setEnabled(true);
-}
+void QuizWindow::onLoad() { centerOnScreen(6285, 3735); }
 
 void QuizWindow::onStartClicked()
 {
@@ -70,14 +65,13 @@ void QuizWindow::onAnswerClicked()
                                    " \u3000  英数字は半角で");
     if (answer == question_.answer) {
         ShowMessage("GOOD!", "ＯＫ。次へ進め", MessageKind::Information);
+        close();
         emit solved();
     } else {
         ShowMessage("Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning);
         startAgain();
     }
 }
-
-void QuizWindow::onSurrenderClicked() { emit surrenderAsked(); }
 
 void QuizWindow::onTimeUp()
 {

@@ -13,31 +13,26 @@ class QuizWindow : public Window {
 
 public:
     QuizWindow();
-
-    Frame* questionFrame = new Frame(this);
-    Label* questionLabel = new Label(this);
-    Button* startButton = new Button(this);
-    Button* answerButton = new Button(this);  // "答える", in START's place
-    Button* surrenderButton = new Button(this);
-    Timer* timeLimit = new Timer(this);
-
-    void onStartClicked();
-    void onAnswerClicked();
-    void onSurrenderClicked();
-    void onTimeUp();
     void giveUp();  // the player surrendered: the time limit stops and the window goes
 
 signals:
-    void solved();
-    void surrenderAsked();
-    void failed();  // a wrong answer or the time ran out, and the window has closed: a new start
-
-protected:
-    void onLoad() override;
+    void solved();          // the right answer, and the window has closed
+    void surrenderAsked();  // 降参
+    void failed();          // a wrong answer or the time ran out, and the window has closed: a new start
 
 private:
+    void onLoad() override;
+    void onStartClicked();
+    void onAnswerClicked();
+    void onTimeUp();
     void drawQuestion();
     void startAgain();
 
+    Frame* questionFrame = new Frame(this, "questionFrame");
+    Label* questionLabel = new Label(this, "questionLabel");
+    Button* startButton = new Button(this, "startButton");
+    Button* answerButton = new Button(this, "answerButton");  // "答える", in START's place
+    Button* surrenderButton = new Button(this, "surrenderButton");
+    Timer* timeLimit = new Timer(this, "timeLimit");
     QuizQuestion question_;  // the line drawn last
 };

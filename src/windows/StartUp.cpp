@@ -26,10 +26,8 @@ void StartGame(GameWindows& windows)
     }
     if (LoadRecords() == FileReport::EndGame)
         EndProgram();
-    windows.title.onMade([&windows](TitleWindow& title) {
-        QObject::connect(&title, &TitleWindow::handOver, &title, [&windows] { windows.main.load().show(); });
-    });
     TitleWindow& title = windows.title.load();
+    QObject::connect(&title, &TitleWindow::handOver, &title, [&windows] { windows.main.load().show(); });
     title.show();
     title.startHandOver();
 }

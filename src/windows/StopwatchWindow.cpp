@@ -6,7 +6,7 @@
 #include "runtime/Services.h"
 
 namespace {
-Color VerdictColour(StopVerdict verdict)
+QColor VerdictColour(StopVerdict verdict)
 {
     switch (verdict) {
     case StopVerdict::TooEarly: return kBlue;
@@ -48,20 +48,17 @@ StopwatchWindow::StopwatchWindow() : Window("stopwatchWindow")
     goButton->setVisible(false);
     setTabOrder({startButton, surrenderButton, stopButton, goButton});
 
-    startButton->onClick([this] { onStartClicked(); });
-    stopButton->onClick([this] { onStopClicked(); });
-    surrenderButton->onClick([this] { onSurrenderClicked(); });
-    goButton->onClick([this] { onGoClicked(); });
-    timeLimit->onTimeout([this] { onTimeUp(); });
+    connect(startButton, &Button::clicked, this, &StopwatchWindow::onStartClicked);
+    connect(stopButton, &Button::clicked, this, &StopwatchWindow::onStopClicked);
+    connect(surrenderButton, &Button::clicked, this, &StopwatchWindow::surrenderAsked);
+    connect(goButton, &Button::clicked, this, &StopwatchWindow::onGoClicked);
+    connect(timeLimit, &Timer::timeUp, this, &StopwatchWindow::onTimeUp);
 }
 
 void StopwatchWindow::onLoad()
 {
     centerOnScreen(6285, 3735);
     boundsLabel->setText(StopBoundsText(G.course));
-    stopButton->setEnabled(false);
-    timeLabel->setVisible(false);
-    goButton->setVisible(false);
 }
 
 void StopwatchWindow::onStartClicked()
@@ -96,11 +93,10 @@ void StopwatchWindow::onStopClicked()
     }
 }
 
-void StopwatchWindow::onSurrenderClicked() { emit surrenderAsked(); }
-
 void StopwatchWindow::onGoClicked()
 {
     if (G.course == Course::Normal) {
+        close();
         emit solved();
         return;
     }
@@ -118,6 +114,7 @@ void StopwatchWindow::onTimeUp()
     timeLimit->stop();
     if (G.course == Course::Another) {
         ShowMessage("OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning);
+        close();
         emit solved();
         return;
     }

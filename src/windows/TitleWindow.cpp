@@ -1,7 +1,6 @@
 #include "windows/TitleWindow.h"
 
 #include "rules/GameState.h"
-#include "rules/TitleKeys.h"
 
 TitleWindow::TitleWindow() : Window("titleWindow")
 {
@@ -13,8 +12,9 @@ TitleWindow::TitleWindow() : Window("titleWindow")
     place(nameFrame, 120, 0, 3615, 1575);
     nameFrame->setBackColor(kLavender);
     nameFrame->setTextColor(kYellow);
-    handOverTimer->onTimeout([this] { onHandOver(); });
     place(name, nameFrame, 0, 0, GameName::kWidth, GameName::kHeight);
+
+    connect(handOverTimer, &Timer::timeUp, this, &TitleWindow::onHandOver);
 }
 
 void TitleWindow::onLoad()
@@ -31,4 +31,4 @@ void TitleWindow::onHandOver()
     emit handOver();
 }
 
-void TitleWindow::keyReleased(Key key, Modifiers) { CountTitleKey(key, G.titleKeys, G.course, G.timeAttack); }
+void TitleWindow::keyReleased(Qt::Key key, Qt::KeyboardModifiers) { CountTitleKey(key, keyRuns_, G.course, G.timeAttack); }

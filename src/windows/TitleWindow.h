@@ -2,6 +2,7 @@
 #include "gui/Frame.h"
 #include "gui/Timer.h"
 #include "gui/Window.h"
+#include "rules/TitleKeys.h"
 #include "windows/GameName.h"
 
 // The title window: the game's name for two seconds, and the hidden course and
@@ -11,19 +12,19 @@ class TitleWindow : public Window {
 
 public:
     TitleWindow();
-
-    // In creation order: the stacking order.
-    Frame* nameFrame = new Frame(this);
-    Timer* handOverTimer = new Timer(this);
-    GameName* name = new GameName(this, {{{290, 270}, {760, 530}, {1250, 410}, {1720, 630}, {2200, 280}}});
-
     void startHandOver();  // in two seconds
-    void onHandOver();
 
 signals:
     void handOver();  // the title has closed: the main window's turn
 
-protected:
+private:
     void onLoad() override;
-    void keyReleased(Key key, Modifiers keys) override;
+    void keyReleased(Qt::Key key, Qt::KeyboardModifiers keys) override;
+    void onHandOver();
+
+    // In creation order: the stacking order.
+    Frame* nameFrame = new Frame(this, "nameFrame");
+    Timer* handOverTimer = new Timer(this, "handOverTimer");
+    GameName* name = new GameName(this, {{{290, 270}, {760, 530}, {1250, 410}, {1720, 630}, {2200, 280}}});
+    TitleKeyRuns keyRuns_;
 };

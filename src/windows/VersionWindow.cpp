@@ -13,9 +13,7 @@ VersionWindow::VersionWindow() : Window("versionWindow")
     place(okButton, 1320, 1560, 1095, 375);
     okButton->setText("OK");
     okButton->setFont({Face::Proportional, 9, false});
-    okButton->onClick([this] { onOkClicked(); });
+    connect(okButton, &Button::clicked, this, &Window::close);
 }
 
 void VersionWindow::onLoad() { centerOnScreen(); }
-
-void VersionWindow::onOkClicked() { close(); }

@@ -9,11 +9,9 @@ class VersionWindow : public Window {
 public:
     VersionWindow();
 
-    GameName* name = new GameName(this, {{{280, 270}, {750, 510}, {1240, 380}, {1710, 630}, {2200, 280}}});
-    Button* okButton = new Button(this);
-
-    void onOkClicked();
-
-protected:
+private:
     void onLoad() override;
+
+    GameName* name = new GameName(this, {{{280, 270}, {750, 510}, {1240, 380}, {1710, 630}, {2200, 280}}});
+    Button* okButton = new Button(this, "okButton");
 };

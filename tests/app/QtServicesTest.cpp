@@ -66,7 +66,7 @@ class RealBoxesInPlay : public GameTest {};
 TEST_F(RealBoxesInPlay, TheSurrenderQuestionGoesWithTheQuizWindowWhoseTimeRanOutUnderIt)
 {
     playTo(Stage::kQuizOpen);
-    QuizWindow* asking = &*mainWindow->quizWindow;
+    QTimer* asking = Find<QTimer>("quizWindow", "timeLimit");
     QtServices real;
     ServicesGuard guard(real);
     QStringList seen;
@@ -76,12 +76,13 @@ TEST_F(RealBoxesInPlay, TheSurrenderQuestionGoesWithTheQuizWindowWhoseTimeRanOut
         if (!box || (seen.size() == 1 && box->text() == "本当に降参しちゃうの？"))
             return;
         seen << (seen.size() > 1 ? "still open: " : "") + box->text();
-        seen.size() == 1 ? asking->timeLimit->start(0) : seen.size() == 2 ? box->buttons().constFirst()->click() : box->reject();
+        seen.size() == 1 ? asking->start(0) : seen.size() == 2 ? box->buttons().constFirst()->click() : box->reject();
     });
     player.start(1);
-    Click(asking->surrenderButton);
+    Click("quizWindow", "surrenderButton");
     EXPECT_EQ(seen, (QStringList{"本当に降参しちゃうの？", "再度チャレンジしてくれ給え"}));
-    const QuizWindow& fresh = *mainWindow->quizWindow;
-    EXPECT_EQ(Shown({&fresh, fresh.startButton, fresh.answerButton, &*mainWindow}) + Enabled({fresh.startButton}), "11001");
+    EXPECT_EQ(Shown("quizWindow", {"startButton", "answerButton"}) + Enabled("quizWindow", {"startButton"}), "101");
+    EXPECT_TRUE(Opened("quizWindow")->isVisible());
+    EXPECT_FALSE(Opened("mainWindow")->isVisible());
     EXPECT_FALSE(fake.ended);
 }

@@ -99,12 +99,12 @@ void RandomPlayer::play(int seed)
     G = GameState{};
     fake.ended = false;
     fake.onBox = nullptr, fake.onAskText = nullptr, fake.onPause = nullptr;
+    fake.answers.clear();
     writeFile("NP2.INI", RecordFile(pick(3), pick(3)));
     playTo(stage, course, pick(2));
 
-    fake.answers.clear();
     QString lastScreen;
-    fake.onPause = [&](int) { lastScreen = mainWindow.isLoaded() ? mainWindow->windowTitle() : ""; };
+    fake.onPause = [&](int) { lastScreen = Opened("mainWindow") ? Opened("mainWindow")->windowTitle() : ""; };
     fake.onBox = [&](const Box& box) {
         did("box " + box.title);
         if (!pick(3))

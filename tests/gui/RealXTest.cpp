@@ -40,17 +40,18 @@ protected:
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(1);
     }
     // The main window at the last trick of ANOTHER, where a press on the window with
-    // Shift, Ctrl and Alt leads on to stage 43; 降参 has the focus.
-    MainWindow& lastTrickOfAnother()
+    // Shift, Ctrl and Alt leads on to stage 43, and then any press on the switch to 44; 降参
+    // has the focus.
+    Window& lastTrickOfAnother()
     {
         playTo(Stage::kLastTrick, Course::Another);
-        MainWindow& w = *mainWindow;
-        w.surrenderButton->setFocus();
+        Window& w = *Opened("mainWindow");
+        Find("mainWindow", "surrenderButton")->setFocus();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         fake.boxes.clear();
         return w;
     }
-    static QStringList ModifierClickOnTheSurface(const MainWindow& w)
+    static QStringList ModifierClickOnTheSurface(const Window& w)
     {
         return QStringList{"keydown", "shift", "ctrl", "alt"} + MouseTo(w.clientArea(), QPoint(5, 5)) + kClick +
                QStringList{"keyup", "shift", "ctrl", "alt"};
@@ -59,31 +60,34 @@ protected:
 
 TEST_F(RealX, ClicksAndKeysDuringAPauseDoNothingAfterwardsOnAWindowThatTakesNoInput)
 {
-    MainWindow& w = lastTrickOfAnother();
+    Window& w = lastTrickOfAnother();
     QtServices real;
     Xdo player(QStringList{"sleep", "0.1"} + ModifierClickOnTheSurface(w) + QStringList{"key", "Return"});
-    RunAsHandler([&] {
-        w.setTakesInput(false);  // as the surrender does before its pause
-        real.pause(500);
-    });
+    w.setTakesInput(false);  // as the surrender does before its pause
+    real.pause(500);
     ASSERT_TRUE(player.wait());
     Settle();
-    EXPECT_EQ(G.stage, Stage::kLastTrick);
     EXPECT_TRUE(fake.boxes.empty());  // Return on 降参 asked nothing
+    w.setTakesInput(true);
+    Click("mainWindow", "switchButton");  // at 40 the switch leads to 42: the click did nothing
+    EXPECT_EQ(Enabled("mainWindow", {"problemButton"}), "0");
 
-    w.setTakesInput(true);  // the same click now counts
-    ASSERT_TRUE(Xdo(ModifierClickOnTheSurface(w)).wait());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return G.stage == Stage::kWindowClicked; }));
+    ResetWindows();
+    Window& again = lastTrickOfAnother();  // the same click now counts
+    ASSERT_TRUE(Xdo(ModifierClickOnTheSurface(again)).wait());
+    Settle();
+    Click("mainWindow", "switchButton");
+    EXPECT_EQ(Enabled("mainWindow", {"problemButton"}), "1");
 }
 
 TEST_F(RealX, ATimersHandlerIsNotEnteredAgainWhileItsMessageBoxIsOpen)
 {
     playTo(Stage::kOpening);
     QtServices real;
-    auto* timer = new Timer(&*mainWindow);
+    auto* timer = new Timer(Opened("mainWindow"), "timer");
     int entered = 0;
     bool done = false;
-    timer->onTimeout([&] {
+    QObject::connect(timer, &Timer::timeUp, [&] {
         ++entered;
         timer->start(10);  // started again before its box: it fires on meanwhile
         real.showMessage("時間切れ", "box", MessageKind::Warning);

@@ -18,18 +18,18 @@ public:
     SampleWindow() : Window("sample")
     {
         place(button, 120, 120, 975, 375);
-        button->onClick([this] { ++clicks; });
+        connect(button, &Button::clicked, this, [this] { ++clicks; });
         place(label, 120, 600, 975, 375);
-        label->onClick([this] { ++labelClicks; });
+        connect(label, &Label::clicked, this, [this] { ++labelClicks; });
     }
-    Button* button = new Button(this);
+    Button* button = new Button(this, "button");
     Label* label = new Label(this);
     int clicks = 0, labelClicks = 0;
-    std::vector<std::pair<Key, Modifiers>> keys;
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
 
 protected:
     void onLoad() override { centerOnScreen(3210, 3405); }
-    void keyReleased(Key key, Modifiers modifiers) override { keys.emplace_back(key, modifiers); }
+    void keyReleased(Qt::Key key, Qt::KeyboardModifiers modifiers) override { keys.emplace_back(key, modifiers); }
 };
 
 WindowSlot<SampleWindow> sample;
@@ -67,12 +67,12 @@ TEST_F(WindowLayer, KeyReleasesCountButAutoRepeatedOnesDoNot)
     QKeyEvent other(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier);
     for (QKeyEvent* e : {&repeated, &down, &other})
         QApplication::sendEvent(&*sample, e);
-    EXPECT_EQ(sample->keys, (std::vector<std::pair<Key, Modifiers>>{{Key::Down, ShiftKey}, {Key::Other, NoModifier}}));
+    EXPECT_EQ(sample->keys, (std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>{{Qt::Key_Down, Qt::ShiftModifier}, {Qt::Key_A, Qt::NoModifier}}));
 }
 
 TEST_F(WindowLayer, AClosedWindowsTimersStopAndTheNextUseMakesItAfresh)
 {
-    auto* timer = new Timer(&*sample);
+    auto* timer = new Timer(&*sample, "timer");
     timer->start(1000);
     const QPointer<SampleWindow> closed(&*sample);
     ASSERT_TRUE(sample.close());

@@ -21,3 +21,10 @@ TEST(Ending, AnHourIsTheLastClearTimeShownInSeconds)
     EXPECT_EQ(ClearTimeText(ElapsedSeconds(86000.0f, 100.0f)), "500 秒");  // across midnight
     EXPECT_EQ(NewBestTimeLine(9999, 3600.5f), "9999 秒 → １時間以上かかってます");
 }
+
+TEST(Ending, OnlyAFasterTimeBeatsTheBestTime)
+{
+    EXPECT_TRUE(BeatsBestTime(123.45f, 9999));
+    EXPECT_FALSE(BeatsBestTime(50, 50));  // an equal time is no record
+    EXPECT_FALSE(BeatsBestTime(50.01f, 50));
+}

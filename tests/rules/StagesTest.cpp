@@ -9,33 +9,34 @@
 namespace {
 using A = ProblemButtonAction;
 
+// In the stage table's order of columns.
 struct Screen {
     std::int16_t stage;
+    A problemButton;
+    bool riddle;
     const char* clearRate;  // the caption
     const char* upperLine;
-    const char* upperLineOnAnother;
     const char* lowerLine;  // "": the line is left as it was
-    bool riddle;
-    A problemButton;
+    const char* upperLineOnAnother;
 };
 void PrintTo(const Screen& s, std::ostream* os) { *os << "stage " << s.stage; }
 
 // The fourteen surrender screens, as they are on screen.
 const Screen kScreens[] = {
-    {10, "ｸﾘｱ度 0%", "とりあえずクリックできるところは", nullptr, "クリックしてみるべし", false, A::OpenPanels},
-    {11, "ｸﾘｱ度 0%", "二つの終了ボタンの関係は・・・？", nullptr, "", false, A::OpenPanels},
-    {12, "ｸﾘｱ度 10%", "問題１ボタンが消えないように・・・", nullptr, "", false, A::OpenPanels},
-    {13, "ｸﾘｱ度 15%", "問題１ボタンが押せるように", nullptr, "なるためには、運も・・・", false, A::OpenPanels},
-    {15, "ｸﾘｱ度 20%", "こればっかりは自力で", nullptr, "やってくださいな(汗)", false, A::OpenPanels},
-    {20, "ｸﾘｱ度 20%", "問題２ボタンを押せ", nullptr, "", false, A::OpenQuiz},
-    {21, "ｸﾘｱ度 ??%", "簡単な問題もあるよ", nullptr, "", false, A::OpenQuiz},
-    {30, "ｸﾘｱ度 ??%", "問題３ボタンを押せ", nullptr, "", false, A::OpenStopwatch},
-    {31, "ｸﾘｱ度 ??%", "コツはなし。気合のみ", "一生懸命狙っても無駄かも？", "", false, A::OpenStopwatch},
-    {40, "ｸﾘｱ度 ??%", "ヒントは見つけましたか？", nullptr, "", true, A::NotYet},
-    {41, "ｸﾘｱ度 ??%", "逆から読むと・・・", "NORMAL＋αが必要だ", "", true, A::NotYet},
-    {42, "ｸﾘｱ度 ??%", "押すキーが違うぞ", nullptr, "", true, A::NotYet},
-    {43, "ｸﾘｱ度 ??%", "ｽｲｯﾁ押すだけなんですが", nullptr, "", true, A::Nothing},
-    {44, "ｸﾘｱ度 ??%", "終了押すだけなんですが", nullptr, "", true, A::StartEnding},
+    {10, A::OpenPanels, false, "ｸﾘｱ度 0%", "とりあえずクリックできるところは", "クリックしてみるべし", nullptr},
+    {11, A::OpenPanels, false, "ｸﾘｱ度 0%", "二つの終了ボタンの関係は・・・？", "", nullptr},
+    {12, A::OpenPanels, false, "ｸﾘｱ度 10%", "問題１ボタンが消えないように・・・", "", nullptr},
+    {13, A::OpenPanels, false, "ｸﾘｱ度 15%", "問題１ボタンが押せるように", "なるためには、運も・・・", nullptr},
+    {15, A::OpenPanels, false, "ｸﾘｱ度 20%", "こればっかりは自力で", "やってくださいな(汗)", nullptr},
+    {20, A::OpenQuiz, false, "ｸﾘｱ度 20%", "問題２ボタンを押せ", "", nullptr},
+    {21, A::OpenQuiz, false, "ｸﾘｱ度 ??%", "簡単な問題もあるよ", "", nullptr},
+    {30, A::OpenStopwatch, false, "ｸﾘｱ度 ??%", "問題３ボタンを押せ", "", nullptr},
+    {31, A::OpenStopwatch, false, "ｸﾘｱ度 ??%", "コツはなし。気合のみ", "", "一生懸命狙っても無駄かも？"},
+    {40, A::NotYet, true, "ｸﾘｱ度 ??%", "ヒントは見つけましたか？", "", nullptr},
+    {41, A::NotYet, true, "ｸﾘｱ度 ??%", "逆から読むと・・・", "", "NORMAL＋αが必要だ"},
+    {42, A::NotYet, true, "ｸﾘｱ度 ??%", "押すキーが違うぞ", "", nullptr},
+    {43, A::Nothing, true, "ｸﾘｱ度 ??%", "ｽｲｯﾁ押すだけなんですが", "", nullptr},
+    {44, A::StartEnding, true, "ｸﾘｱ度 ??%", "終了押すだけなんですが", "", nullptr},
 };
 class Screens : public ::testing::TestWithParam<Screen> {};
 }  // namespace
@@ -66,4 +67,39 @@ TEST(Stages, ANumberTheGameNeverSetsHasNoHintAndNoProblemAndEachCourseHasItsRidd
     }
     EXPECT_EQ(RiddleFor(Course::Normal), "＜Ckilctfel+Tfihs+Tla＞→＜Dne＞ さて、何の暗号だろう？");
     EXPECT_EQ(RiddleFor(Course::Another), "＜S+C+A+Left＞ さて、何の暗号だろう？");
+}
+
+// The last trick: a press on the switch or on the main window itself, with its mouse button
+// (L, R) and modifier keys (S Shift, C Ctrl, A Alt, M Meta); then the stage and the problem
+// button ("-": as it was, "on", "off").
+TEST(Stages, TheLastTrickWantsItsPressesOnEachCourse)
+{
+    struct Press {
+        const char* course;
+        std::int16_t stage;
+        const char* on;
+        const char* press;
+        const char* then;
+    };
+    const Press rows[] = {{"N", 30, "switch", "L SA", "30 -"},  {"N", 40, "switch", "L SA", "44 on"},  {"N", 41, "switch", "L SAM", "44 on"},
+                          {"N", 40, "switch", "L SCA", "40 off"}, {"N", 41, "switch", "L", "42 off"},    {"N", 40, "switch", "R SA", "40 off"},
+                          {"N", 44, "switch", "L", "44 off"},     {"N", 40, "window", "L SCA", "40 -"},  {"A", 40, "window", "L SCA", "43 -"},
+                          {"A", 41, "window", "L", "42 -"},       {"A", 40, "window", "L SC", "40 -"},   {"A", 30, "window", "L SCA", "30 -"},
+                          {"A", 43, "switch", "R", "44 on"},      {"A", 44, "switch", "L", "42 off"},    {"A", 40, "switch", "L SA", "42 off"},
+                          {"A", 43, "window", "L SCAM", "43 -"}};
+    for (const Press& p : rows) {
+        const Course course = *p.course == 'A' ? Course::Another : Course::Normal;
+        const Qt::MouseButton button = p.press[0] == 'L' ? Qt::LeftButton : Qt::RightButton;
+        Qt::KeyboardModifiers keys;
+        for (const char* k = p.press + 1; *k; ++k)
+            keys |= *k == 'S' ? Qt::ShiftModifier : *k == 'C' ? Qt::ControlModifier : *k == 'A' ? Qt::AltModifier : *k == 'M' ? Qt::MetaModifier : Qt::NoModifier;
+        QString then;
+        if (std::string(p.on) == "switch") {
+            const SwitchPress press = PressSwitch(p.stage, course, button, keys);
+            then = QString("%1 %2").arg(press.stage).arg(!press.problemEnabled ? "-" : *press.problemEnabled ? "on" : "off");
+        } else {
+            then = QString("%1 -").arg(PressWindow(p.stage, course, button, keys));
+        }
+        EXPECT_EQ(then, p.then) << p.course << " " << p.stage << " " << p.on << " " << p.press;
+    }
 }

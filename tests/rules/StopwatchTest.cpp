@@ -10,7 +10,8 @@ TEST(Stopwatch, StopsAreJudgedAtTheRoundedTimeWithBothBoundsPassing)
     const std::tuple<Course, float, float, StopVerdict, const char*> rows[] = {
         {N, 100, 102.79f, early, "2.79 秒"},  {N, 100, 102.80f, passed, "2.8 秒"},  {N, 100, 102.796f, passed, "2.8 秒"},  // rounded up
         {N, 100, 103.004f, passed, "3 秒"},   {N, 100, 103.01f, late, "3.01 秒"},   {N, 100, 100.53f, early, "0.53 秒"},
-        {A, 100, 102.85f, early, "2.85 秒"},  {A, 100, 102.90f, passed, "2.9 秒"},  {N, 86399.0f, 1.9f, passed, "2.9 秒"}};  // across midnight
+        {A, 100, 102.85f, early, "2.85 秒"},  {A, 100, 102.90f, passed, "2.9 秒"},  {A, 100, 103.00f, passed, "3 秒"},
+        {A, 100, 103.01f, late, "3.01 秒"},   {N, 86399.0f, 1.9f, passed, "2.9 秒"}};  // across midnight
     for (const auto& [course, start, stop, verdict, shown] : rows) {
         const float seconds = ElapsedSeconds(start, stop);
         EXPECT_EQ(JudgeStop(seconds, course), verdict) << shown;

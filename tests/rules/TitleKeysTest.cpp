@@ -13,7 +13,7 @@ TEST(TitleKeys, RunsOfArrowKeysChooseTheCourseAndTimeAttack)
         Course course = Course::Normal;
         bool timeAttack = false;
         for (const char* k = keys; *k; ++k)
-            CountTitleKey(*k == 'D' ? Key::Down : *k == 'U' ? Key::Up : *k == 'L' ? Key::Left : *k == 'R' ? Key::Right : Key::Other, runs, course,
+            CountTitleKey(*k == 'D' ? Qt::Key_Down : *k == 'U' ? Qt::Key_Up : *k == 'L' ? Qt::Key_Left : *k == 'R' ? Qt::Key_Right : Qt::Key_X, runs, course,
                           timeAttack);
         EXPECT_EQ(std::string(course == Course::Another ? "A" : "N") + (timeAttack ? "1" : "0"), chosen) << '"' << keys << '"';
     }

@@ -48,6 +48,9 @@ TEST_F(Profile, WritingRewritesOnlyThatLineInTheFilesOwnSpellingAndOnlyForANewVa
     ASSERT_TRUE(put("TYUTAI", "kaisu", "5"));
     EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "[Tyutai]\r\nKaisu = 0", "[Tyutai]\r\nKaisu=5"));
     EXPECT_EQ(get("Tyutai", "Kaisu") + get("Kousan", "Kaisu"), "50");
+    writeFile("NP2.INI", WithLine(RecordFile(), "Kaisu = 0", "Kaisu = \"0\""));
+    ASSERT_TRUE(put("Kousan", "Kaisu", "0"));  // the value it already has, in quotes
+    EXPECT_EQ(readFile("NP2.INI"), WithLine(RecordFile(), "Kaisu = 0", "Kaisu = \"0\""));
     writeFile("NP2.INI", "; \x93\xFA\x96\x7B\r\n[A]\r\nx = 1\r\n\r\n[B]\r\ny=2");  // new keys and sections go to the end
     ASSERT_TRUE(put("A", "z", "3") && put("B", "w", "4") && put("C", "v", "5"));
     EXPECT_EQ(readFile("NP2.INI"), "; \x93\xFA\x96\x7B\r\n[A]\r\nx = 1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=5\r\n");

@@ -1,19 +1,19 @@
 #include "GameTest.h"
 
-#include "gui/Dispatch.h"
 #include "runtime/Files.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLabel>
 #include <QPointer>
 #include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-
-void RunAsHandler(const std::function<void()>& handler) { Dispatch(handler); }
 
 void ResetWindows()
 {
@@ -25,15 +25,6 @@ void ResetWindows()
     };
     for (QWidget* w = anyWindow(); w; w = anyWindow())
         delete w;  // loaded or closed, each with the windows it keeps
-}
-
-int RunningTimerCount()
-{
-    int n = 0;
-    for (const Window* w : LoadedWindows())
-        for (const QTimer* t : w->findChildren<QTimer*>())
-            n += t->isActive() ? 1 : 0;
-    return n;
 }
 
 void RunWhatIsDue()
@@ -53,7 +44,92 @@ bool RunBoxLoop()
     return !front || front->isLoaded();
 }
 
-void Click(QWidget* control, Qt::KeyboardModifiers keys) { QTest::mouseClick(control, Qt::LeftButton, keys); }
+int RunningTimerCount()
+{
+    int n = 0;
+    for (const Window* w : LoadedWindows())
+        for (const QTimer* t : w->findChildren<QTimer*>())
+            n += t->isActive() ? 1 : 0;
+    return n;
+}
+
+Window* Opened(const char* window)
+{
+    const std::vector<Window*> loaded = LoadedWindows();
+    const auto w = std::find_if(loaded.begin(), loaded.end(), [&](Window* w) { return w->objectName() == window; });
+    return w == loaded.end() ? nullptr : *w;
+}
+
+QString Text(const char* window, const char* control)
+{
+    const QWidget* c = Find(window, control);
+    if (const auto* label = qobject_cast<const QLabel*>(c))
+        return label->text();
+    return c ? qobject_cast<const QAbstractButton*>(c)->text() : QString();
+}
+
+void Click(const char* window, const char* control, Qt::KeyboardModifiers keys)
+{
+    if (QWidget* c = Find(window, control))
+        QTest::mouseClick(c, Qt::LeftButton, keys, c->rect().center());
+}
+
+void Choose(const char* window, const char* menuItem)
+{
+    if (QAction* item = Find<QAction>(window, menuItem))
+        item->trigger();
+}
+
+void RunOut(const char* window, const char* timer)
+{
+    if (QTimer* t = Find<QTimer>(window, timer)) {
+        EXPECT_TRUE(t->isActive()) << timer << " is not running";
+        t->start(0);
+        RunWhatIsDue();
+    }
+}
+
+void PlayerCloses(QWidget* window)
+{
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    qApp->notify(window, &request);  // as the window system does: sendEvent() would make it the program's own
+}
+
+namespace {
+std::string Flags(const char* window, std::initializer_list<const char*> controls, bool (*test)(const QWidget*))
+{
+    std::string s;
+    for (const char* c : controls)
+        s += Find(window, c) && test(Find(window, c)) ? '1' : '0';
+    return s;
+}
+}  // namespace
+
+std::string Shown(const char* window, std::initializer_list<const char*> controls)
+{
+    return Flags(window, controls, [](const QWidget* c) { return !c->isHidden(); });
+}
+
+std::string Enabled(const char* window, std::initializer_list<const char*> controls)
+{
+    return Flags(window, controls, [](const QWidget* c) { return c->isEnabled(); });
+}
+
+void GameTest::SetUp()
+{
+    ResetWindows();
+    G = GameState{};
+    FolderTest::SetUp();
+    fake.whileOpen = RunBoxLoop;
+}
+
+void GameTest::TearDown()
+{
+    ResetWindows();  // nothing of one test reaches the next
+    G = GameState{};
+    FolderTest::TearDown();
+}
 
 void GameTest::playTo(std::int16_t stage, Course course, bool timeAttack)
 {
@@ -62,90 +138,68 @@ void GameTest::playTo(std::int16_t stage, Course course, bool timeAttack)
     StartGame(windows);
     for (int i = 0; i < 2; ++i) {
         if (course == Course::Another)
-            QTest::keyClick(&*titleWindow, Qt::Key_Down);
+            QTest::keyClick(Opened("titleWindow"), Qt::Key_Down);
         if (timeAttack)
-            QTest::keyClick(&*titleWindow, Qt::Key_Left);
+            QTest::keyClick(Opened("titleWindow"), Qt::Key_Left);
     }
-    RunAsHandler([&] { titleWindow->onHandOver(); });
+    RunOut("titleWindow", "handOverTimer");
     if (stage == Stage::kOpening)
         return;
-    MainWindow& w = *mainWindow;
-    Click(w.noButton);
-    Click(w.exitButtons[1]);  // 0 and 3: the surrender is offered
+    Click("mainWindow", "noButton");
+    Click("mainWindow", "exitButton1");  // 0 and 3: the surrender is offered
     if (stage == Stage::kExitsPressed)
         return;
-    for (int b : {1, 0, 0, 0})  // 6 and 6
-        Click(w.exitButtons[static_cast<size_t>(b)]);
+    for (const char* b : {"exitButton1", "exitButton0", "exitButton0", "exitButton0"})  // 6 and 6
+        Click("mainWindow", b);
     if (stage == Stage::kProblemButtonShown)
         return;
-    w.lockItem->trigger();
+    Choose("mainWindow", "lockItem");
     if (stage == Stage::kLocked)
         return;
     fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet
-    Click(w.exitButtons[0]);
-    w.attackItem->trigger();
-    Click(w.problemButton);
-    RunAsHandler([&] { w.panelsCard->onTimeUp(); });
+    Click("mainWindow", "exitButton0");
+    Choose("mainWindow", "attackItem");
+    Click("mainWindow", "problemButton");
+    RunOut("panelsCard", "closeTimer");
     if (stage == Stage::kPanelsOpen)
         return;
     fake.scriptDigits("000000000");
-    Click(w.panelsWindow->startButton);
-    for (int n : {1, 3, 7, 9, 5})
-        Click(w.panelsWindow->panels[static_cast<size_t>(n - 1)]);
-    Click(w.panelsWindow->stopButton);
+    Click("panelsWindow", "startButton");
+    for (const char* panel : {"panel1", "panel3", "panel7", "panel9", "panel5"})
+        Click("panelsWindow", panel);
+    Click("panelsWindow", "stopButton");
     if (stage == Stage::kPanelsSolved)
         return;
-    Click(w.problemButton);
-    RunAsHandler([&] { w.quizCard->onTimeUp(); });
+    Click("mainWindow", "problemButton");
+    RunOut("quizCard", "closeTimer");
     fake.fractions = {0.015f};  // the first question
-    Click(w.quizWindow->startButton);
+    Click("quizWindow", "startButton");
     if (stage == Stage::kQuizOpen)
         return;
     fake.onAskText = [](const QString&) { return QString("東京"); };
-    Click(w.quizWindow->answerButton);
+    Click("quizWindow", "answerButton");
     if (stage == Stage::kQuizSolved)
         return;
-    Click(w.problemButton);
+    Click("mainWindow", "problemButton");
     if (stage == Stage::kStopwatchOpen)
         return;
-    Click(w.stopwatchWindow->startButton);
+    Click("stopwatchWindow", "startButton");
     if (course == Course::Another) {
         fake.now += 10.0f;  // the way through: never STOP
-        RunAsHandler([&] { w.stopwatchWindow->onTimeUp(); });
+        RunOut("stopwatchWindow", "timeLimit");
     } else {
         fake.now += 2.9f;
-        Click(w.stopwatchWindow->stopButton);
-        Click(w.stopwatchWindow->goButton);
+        Click("stopwatchWindow", "stopButton");
+        Click("stopwatchWindow", "goButton");
     }
     if (stage == Stage::kLastTrick)
         return;
     if (stage == Stage::kRiddleShown || stage == Stage::kWrongTry)
-        Click(w.surrenderButton);  // the riddle, and the surrender declined
+        Click("mainWindow", "surrenderButton");  // the riddle, and the surrender declined
     if (stage == Stage::kWrongTry)
-        Click(w.switchButton);
+        Click("mainWindow", "switchButton");
     if (stage == Stage::kWindowClicked || (stage == Stage::kSolved && course == Course::Another))
-        QTest::mouseClick(w.clientArea(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, QPoint(5, 5));
+        QTest::mouseClick(Opened("mainWindow")->clientArea(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, QPoint(5, 5));
     if (stage == Stage::kSolved)
-        Click(w.switchButton, course == Course::Another ? Qt::NoModifier : Qt::ShiftModifier | Qt::AltModifier);
-}
-
-namespace {
-std::string Flags(std::initializer_list<const QWidget*> controls, const std::function<bool(const QWidget*)>& test)
-{
-    std::string s;
-    for (const QWidget* c : controls)
-        s += test(c) ? '1' : '0';
-    return s;
-}
-}  // namespace
-
-// shown by the game, whether or not its window is on screen now
-std::string Shown(std::initializer_list<const QWidget*> controls) { return Flags(controls, [](const QWidget* c) { return !c->isHidden(); }); }
-std::string Enabled(std::initializer_list<const QWidget*> controls) { return Flags(controls, &QWidget::isEnabled); }
-
-void PlayerCloses(QWidget* window)
-{
-    QCloseEvent request;
-    QSpontaneKeyEvent::setSpontaneous(&request);
-    qApp->notify(window, &request);  // as the window system does: sendEvent() would make it the program's own
+        Click("mainWindow", "switchButton", course == Course::Another ? Qt::NoModifier : Qt::ShiftModifier | Qt::AltModifier);
 }

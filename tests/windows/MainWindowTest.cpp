@@ -1,8 +1,16 @@
-// The main window: the opening, the exit buttons' meeting, the version window, the refusal to close.
+// The main window: the opening, the exit buttons' meeting, the version window, the
+// refusal to close, and what it does when the windows it opens say they are done.
 #include "GameTest.h"
 
+#include "gui/Label.h"
 
-class MainWindowTest : public GameTest {};
+#include <QMenu>
+#include <QTest>
+
+class MainWindowTest : public GameTest {
+protected:
+    Window& main() { return *Opened("mainWindow"); }
+};
 
 TEST_F(MainWindowTest, TheOpeningAsksWithTheFocusOnNoAndTimeAttackShowsTheCoursesBestTime)
 {
@@ -10,86 +18,101 @@ TEST_F(MainWindowTest, TheOpeningAsksWithTheFocusOnNoAndTimeAttackShowsTheCourse
     for (bool timeAttack : {false, true}) {
         ResetWindows();
         playTo(Stage::kOpening, timeAttack ? Course::Another : Course::Normal, timeAttack);
-        const MainWindow& w = *mainWindow;
-        EXPECT_EQ(w.windowTitle(), "Welcome to ぬるぴか");
-        EXPECT_EQ(w.upperLine->text(), "やめるなら今のうちよ");
-        EXPECT_EQ(w.lowerLine->text(), "やめとく？");
-        EXPECT_EQ(w.upperLine->textColor(), kCyan);
-        EXPECT_EQ(w.courseLabel->text(), timeAttack ? "ANOTHER" : "NORMAL");
-        EXPECT_EQ(Shown({w.upperLine, w.lowerLine, w.courseLabel, w.timeAttackLabel, w.bestTimeLabel}), timeAttack ? "11111" : "11100");
-        EXPECT_EQ(Shown({w.yesButton, w.noButton, w.problemButton, w.surrenderButton, w.exitButtons[0]}), "11000");
-        if (timeAttack) {
-            EXPECT_EQ(w.bestTimeLabel->text(), "BEST TIME 9999 秒");  // ANOTHER's own, not NORMAL's 50
-        }
-        EXPECT_EQ(w.focusWidget(), w.noButton);
-        EXPECT_FALSE(w.blankMenu->isVisible());
+        EXPECT_EQ(main().windowTitle(), "Welcome to ぬるぴか");
+        EXPECT_EQ(Text("mainWindow", "upperLine") + "|" + Text("mainWindow", "lowerLine"), "やめるなら今のうちよ|やめとく？");
+        EXPECT_EQ(Find<Label>("mainWindow", "upperLine")->textColor(), kCyan);
+        EXPECT_EQ(Text("mainWindow", "courseLabel"), timeAttack ? "ANOTHER" : "NORMAL");
+        EXPECT_EQ(Shown("mainWindow", {"upperLine", "lowerLine", "courseLabel", "timeAttackLabel", "bestTimeLabel"}), timeAttack ? "11111" : "11100");
+        EXPECT_EQ(Shown("mainWindow", {"yesButton", "noButton", "problemButton", "surrenderButton", "exitButton0"}), "11000");
+        EXPECT_EQ(Text("mainWindow", "bestTimeLabel"), "BEST TIME 9999 秒");  // with time attack ANOTHER's own, not NORMAL's 50
+        EXPECT_EQ(main().focusWidget(), Find("mainWindow", "noButton"));
+        EXPECT_FALSE(Find<QAction>("mainWindow", "blankMenu")->isVisible());
     }
 }
 
-TEST_F(MainWindowTest, ButtonsThatMeetOfferAttackOnlyAfterLock)
+TEST_F(MainWindowTest, ButtonsThatMeetOfferAttackOnlyAfterLockAndAttackLetsTheProblemButtonBePressed)
 {
-    startRun();
-    MainWindow& w = *mainWindow;
-    fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet, but nothing is locked yet
-    w.onExitClicked(1);
-    EXPECT_FALSE(w.blankMenu->isVisible());
-    w.onLockChosen();
+    playTo(Stage::kExitsPressed);  // 0 and 3
+    Click("mainWindow", "exitButton1");
+    Click("mainWindow", "exitButton1");
+    fake.scriptDigits("1000" "2000" "1100" "2500");  // the buttons meet at 0 and 12, but nothing is locked yet
+    Click("mainWindow", "exitButton1");
+    const QAction *blank = Find<QAction>("mainWindow", "blankMenu"), *lock = Find<QAction>("mainWindow", "lockItem"),
+                  *attack = Find<QAction>("mainWindow", "attackItem");
+    EXPECT_EQ(QString("%1%2%3").arg(blank->isVisible()).arg(lock->isVisible()).arg(attack->isVisible()), "110");
+    Choose("mainWindow", "lockItem");
     fake.scriptDigits("1000" "2000" "1100" "2500");
-    w.onExitClicked(1);
-    EXPECT_EQ(w.exitButtons[1]->pos(), QPoint(167, 73));  // 2500 and 1100 twips, to the nearest pixel
-    EXPECT_TRUE(w.attackItem->isVisible());
-    EXPECT_FALSE(w.lockItem->isEnabled());
-    w.onAttackChosen();
-    EXPECT_TRUE(w.problemButton->isEnabled());
+    Click("mainWindow", "exitButton0");
+    EXPECT_EQ(Find("mainWindow", "exitButton1")->pos(), QPoint(167, 73));  // 2500 and 1100 twips, to the nearest pixel
+    EXPECT_EQ(QString("%1%2%3").arg(blank->isVisible()).arg(lock->isEnabled()).arg(attack->isVisible()), "101");
+    EXPECT_EQ(Enabled("mainWindow", {"problemButton"}), "0");
+    Choose("mainWindow", "attackItem");
+    EXPECT_EQ(Enabled("mainWindow", {"problemButton"}), "1");
 }
 
 TEST_F(MainWindowTest, TheVersionWindowOpensBesideItOnceAndClosesByOkOrThePlayer)
 {
-    startRun();
-    mainWindow->versionItem->trigger();
-    const VersionWindow* version = &*mainWindow->versionWindow;
-    mainWindow->versionItem->trigger();
-    EXPECT_EQ(&*mainWindow->versionWindow, version);
-    EXPECT_EQ(Shown({version, &*mainWindow}), "11");
-    Click(mainWindow->versionWindow->okButton);
-    EXPECT_FALSE(mainWindow->versionWindow.isLoaded());
-    mainWindow->versionItem->trigger();
-    PlayerCloses(&*mainWindow->versionWindow);  // no close box, but an about box closes for the player
-    EXPECT_FALSE(mainWindow->versionWindow.isLoaded());
+    playTo(Stage::kExitsPressed);
+    Choose("mainWindow", "versionItem");
+    const Window* version = Opened("versionWindow");
+    Choose("mainWindow", "versionItem");
+    EXPECT_EQ(Opened("versionWindow"), version);
+    EXPECT_TRUE(version->isVisible() && main().isVisible());
+    Click("versionWindow", "okButton");
+    EXPECT_FALSE(Opened("versionWindow"));
+    Choose("mainWindow", "versionItem");
+    PlayerCloses(Opened("versionWindow"));  // no close box, but an about box closes for the player
+    EXPECT_FALSE(Opened("versionWindow"));
 }
 
 TEST_F(MainWindowTest, ClosesOnlyForTheGamesOwnWaysOut)
 {
     const Box refusal{"だめだめ", "[閉じる]？出来るかっちゅーの", MessageKind::Warning};
-    struct Close {
-        const char* name;
-        CloseReason reason;
-        bool GameState::*flag;  // set before the close; none for the game in play
-        bool closes, refused;   // refused with "だめだめ"
-    };
-    for (const Close& c : {Close{"PlayerDuringPlay", CloseReason::Player, nullptr, false, true},
-                           Close{"MenuDuringPlay", CloseReason::Program, nullptr, false, true},
-                           Close{"LogOff", CloseReason::SessionEnd, nullptr, true, false},
-                           Close{"PlayerAfterSurrender", CloseReason::Player, &GameState::surrendered, true, false},
-                           Close{"GameAborting", CloseReason::Program, &GameState::aborting, true, false},
-                           Close{"PlayerWhileTheWindowTakesNoInput", CloseReason::Player, nullptr, false, false},
-                           // the ending finishes by itself: the player's close waits for it
-                           Close{"PlayerDuringTheEnding", CloseReason::Player, &GameState::gameCleared, false, false}}) {
+    playTo(Stage::kOpening);
+    fake.boxes.clear();
+    PlayerCloses(&main());  // the close box, Alt+F4 or the window manager
+    Choose("mainWindow", "closeItem");  // 終了(&X)
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{refusal, refusal}));
+    main().setTakesInput(false);  // as during the surrender's pause
+    PlayerCloses(&main());
+    EXPECT_EQ(fake.boxes.size(), 2u);
+    EXPECT_TRUE(static_cast<Window&>(main()).mayClose(CloseReason::SessionEnd));  // a log-off then ends the program
+    EXPECT_TRUE(Opened("mainWindow"));
+}
+
+// Each puzzle solved closes itself; the main window comes back in its colour with the next
+// problem. The panels' time-out brings it back as it was.
+TEST_F(MainWindowTest, APuzzleSolvedBringsTheMainWindowBackInItsColourWithTheNextProblem)
+{
+    const std::tuple<std::int16_t, QColor, const char*> advances[] = {
+        {Stage::kPanelsSolved, QColor(113, 62, 73), "問題２"}, {Stage::kQuizSolved, QColor(13, 24, 115), "問題３"}, {Stage::kLastTrick, QColor(86, 124, 51), "終了"}};
+    for (const auto& [stage, colour, problem] : advances) {
         ResetWindows();
-        G = GameState{};
-        playTo(Stage::kOpening);
-        fake.boxes.clear();
-        if (c.flag)
-            G.*c.flag = true;
-        mainWindow->setTakesInput(std::string(c.name) != "PlayerWhileTheWindowTakesNoInput");  // as during the surrender's pause
-        bool closes = false;
-        if (c.reason == CloseReason::Player)
-            PlayerCloses(&*mainWindow);  // the close box, Alt+F4 or the window manager
-        else if (c.reason == CloseReason::Program)
-            mainWindow->closeItem->trigger();  // 終了(&X)
-        else
-            closes = mainWindow->mayClose(CloseReason::SessionEnd);  // a log-off then ends the program
-        EXPECT_EQ(closes || !mainWindow.isLoaded(), c.closes) << c.name;
-        EXPECT_EQ(fake.boxes, c.refused ? std::vector<Box>{refusal} : std::vector<Box>()) << c.name;
+        playTo(stage);
+        EXPECT_FALSE(Opened("panelsWindow") || Opened("quizWindow") || Opened("stopwatchWindow"));  // closed, not hidden
+        EXPECT_EQ(main().backColor(), colour);
+        EXPECT_EQ(Text("mainWindow", "problemButton"), problem);
+        const bool last = stage == Stage::kLastTrick;
+        EXPECT_TRUE(main().isVisible());
+        EXPECT_EQ(Shown("mainWindow", {"exitButton0", "exitButton1", "surrenderButton", "switchButton"}), last ? "0011" : "0010");
+        EXPECT_EQ(Enabled("mainWindow", {"surrenderButton", "problemButton", "switchButton"}), last ? "101" : "111");
     }
+}
+
+TEST_F(MainWindowTest, ThePanelsTimeOutBringsItBackAtTheSameStageAndAFailedQuizIsMadeAfresh)
+{
+    playTo(Stage::kPanelsOpen);
+    Click("panelsWindow", "startButton");
+    RunOut("panelsWindow", "timeLimit");
+    EXPECT_TRUE(main().isVisible());
+    Click("mainWindow", "problemButton");  // the panels again
+    EXPECT_TRUE(Opened("panelsCard"));
+    ResetWindows();
+    playTo(Stage::kQuizOpen);
+    const Window* failed = Opened("quizWindow");
+    RunOut("quizWindow", "timeLimit");
+    EXPECT_NE(Opened("quizWindow"), failed);
+    EXPECT_EQ(Shown("quizWindow", {"startButton", "answerButton"}) + Enabled("quizWindow", {"startButton"}), "101");
+    EXPECT_TRUE(Opened("quizWindow")->isVisible());
+    EXPECT_FALSE(main().isVisible());
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -19,10 +20,10 @@ TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSecon
     EXPECT_EQ(G.bestTimeAnother, 9999.0f);
     EXPECT_EQ(G.course, Course::Normal);
     EXPECT_EQ(fake.lockedFolder, fake.folder);  // one game at a time per program folder
-    EXPECT_TRUE(titleWindow->isVisible());
-    EXPECT_TRUE(titleWindow->handOverTimer->isActive());
-    EXPECT_EQ(titleWindow->handOverTimer->interval(), 2000);
-    EXPECT_EQ(titleWindow->name->versionLabel->text(), "Ver 0.21");
+    EXPECT_TRUE(Opened("titleWindow")->isVisible());
+    EXPECT_TRUE(Find<QTimer>("titleWindow", "handOverTimer")->isActive());
+    EXPECT_EQ(Find<QTimer>("titleWindow", "handOverTimer")->interval(), 2000);
+    EXPECT_EQ(Text("titleWindow", "versionLabel"), "Ver 0.21");
 }
 
 namespace {
@@ -46,7 +47,7 @@ TEST_P(StartUpFailure, EndsTheGameAtItsStepWithItsMessage)
     EXPECT_TRUE(Ends([this] { StartGame(windows); }));
     EXPECT_EQ(fake.boxes, std::vector<Box>{GetParam().box});
     EXPECT_EQ(entries(), GetParam().filesAfter);
-    EXPECT_FALSE(titleWindow.isLoaded());
+    EXPECT_FALSE(Opened("titleWindow"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,9 +81,9 @@ TEST_F(StartUp, ARecordFileThatGoesDuringPlayEndsTheGameAtTheNextWrite)
 {
     playTo(Stage::kOpening);
     QFile::remove(path("NP2.INI"));
-    EXPECT_TRUE(Ends([&] { mainWindow->onYesClicked(); }));
+    Click("mainWindow", "yesButton");
+    EXPECT_TRUE(fake.ended);
     EXPECT_EQ(fake.boxes.back(), (Box{".INI Don't Exist", "INIファイルが無くなっています\r\n実行を中断します", MessageKind::Stop}));
-    EXPECT_TRUE(G.aborting);
-    EXPECT_FALSE(mainWindow.isLoaded());  // let go by the main window
+    EXPECT_FALSE(Opened("mainWindow"));  // let go by the main window
     EXPECT_EQ(readFile("NP2.INI"), "<missing>");
 }

@@ -7,11 +7,15 @@
 #include "app/QtServices.h"
 #include "windows/StartUp.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -84,6 +88,34 @@ public:
     std::function<void()> onPause;
 };
 
+// The game is played through what each window shows: its controls by name, its menus,
+// its timers run out at once.
+template <typename T = QAbstractButton>
+T* Find(const QObject* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found) {
+        std::fprintf(stderr, "no %s\n", name);
+        std::_Exit(1);
+    }
+    return found;
+}
+
+Window& Opened(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return *static_cast<Window*>(w);
+    std::fprintf(stderr, "no %s\n", name);
+    std::_Exit(1);
+}
+
+void RunOut(const QObject* window, const char* timer)
+{
+    Find<QTimer>(window, timer)->start(0);
+    Settle();  // it fires, and its window closes
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -100,44 +132,56 @@ int main(int argc, char* argv[])
     G.timeAttack = true;  // every label of the opening is on
     G.course = mode == "game" ? Course::Normal : Course::Another;
     Shot("title", *windows.title);
-    windows.title->onHandOver();
+    RunOut(&*windows.title, "handOverTimer");
     MainWindow& mainWindow = *windows.main;
     Shot("opening", mainWindow);
 
-    mainWindow.onNoClicked();
-    for (int b : {0, 0, 0, 1, 1})
-        mainWindow.onExitClicked(b);
-    mainWindow.onLockChosen();
+    Find(&mainWindow, "noButton")->click();
+    for (const char* b : {"exitButton0", "exitButton0", "exitButton0", "exitButton1", "exitButton1"})
+        Find(&mainWindow, b)->click();
+    Find<QAction>(&mainWindow, "lockItem")->trigger();
     services.digits("1000200011002500");  // the buttons meet
-    mainWindow.onExitClicked(0);
-    mainWindow.onAttackChosen();
+    Find(&mainWindow, "exitButton0")->click();
+    Find<QAction>(&mainWindow, "attackItem")->trigger();
     Shot("exit-buttons", mainWindow);
-    mainWindow.onProblemClicked();
-    Shot("card", *mainWindow.panelsCard);
-    mainWindow.panelsCard->onTimeUp();
+    Find(&mainWindow, "problemButton")->click();
+    Shot("card", Opened("panelsCard"));
+    RunOut(&Opened("panelsCard"), "closeTimer");
+    Window& panels = Opened("panelsWindow");
     services.digits("010110100");
-    mainWindow.panelsWindow->onStartClicked();
-    Shot("nine-panels", *mainWindow.panelsWindow);
-    mainWindow.panelsWindow->onStopClicked();
+    Find(&panels, "startButton")->click();
+    Shot("nine-panels", panels);
+    for (const char* panel : {"panel4", "panel6", "panel7"}) {  // all red
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Find<QWidget>(&panels, panel), &press);
+        QApplication::sendEvent(Find<QWidget>(&panels, panel), &release);
+    }
+    Find(&panels, "stopButton")->click();
 
-    mainWindow.onProblemClicked();
-    mainWindow.quizCard->onTimeUp();
+    Find(&mainWindow, "problemButton")->click();
+    RunOut(&Opened("quizCard"), "closeTimer");
+    Window& quiz = Opened("quizWindow");
     services.fractions = {0.015f};
-    mainWindow.quizWindow->onStartClicked();
-    Shot("quiz", *mainWindow.quizWindow);
+    Find(&quiz, "startButton")->click();
+    Shot("quiz", quiz);
     if (mode == "surrender") {
         services.onPause = [&] { Shot("surrender", mainWindow); };
-        mainWindow.quizWindow->onSurrenderClicked();
+        Find(&quiz, "surrenderButton")->click();
     }
-    mainWindow.quizWindow->onAnswerClicked();
+    Find(&quiz, "answerButton")->click();
 
-    mainWindow.onProblemClicked();
-    mainWindow.stopwatchWindow->onStartClicked();
+    Find(&mainWindow, "problemButton")->click();
+    Window& stopwatch = Opened("stopwatchWindow");
+    Find(&stopwatch, "startButton")->click();
     services.now += 2.87f;
-    mainWindow.stopwatchWindow->onStopClicked();
-    Shot("stopwatch", *mainWindow.stopwatchWindow);
-    mainWindow.stopwatchWindow->onGoClicked();
-    mainWindow.onSwitchPressed(MouseButton::Left, ShiftKey | AltKey);
+    Find(&stopwatch, "stopButton")->click();
+    Shot("stopwatch", stopwatch);
+    Find(&stopwatch, "goButton")->click();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier | Qt::AltModifier);
+    QApplication::sendEvent(Find(&mainWindow, "switchButton"), &press);  // the last trick on NORMAL
+    QApplication::sendEvent(Find(&mainWindow, "switchButton"), &release);
     services.now += 95.0f;
     int screen = 0;
     services.onPause = [&] {
@@ -145,6 +189,6 @@ int main(int argc, char* argv[])
         if (screen == 8)
             Shot("ending", mainWindow);
     };
-    mainWindow.onProblemClicked();
+    Find(&mainWindow, "problemButton")->click();
     return 0;
 }

@@ -26,24 +26,17 @@ QString replay;  // the seed and steps of the game being played, printed if it c
 class RandomPlayer : public GameTest {
 protected:
     std::mt19937 random;
-    int pick(int n) { return std::uniform_int_distribution<int>(0, std::max(n, 1) - 1)(random); }
     template <typename T>
-    T pickOf(const QList<T>& from) { return from.value(pick(static_cast<int>(from.size()))); }
+    T pick(const QList<T>& from) { return from.value(std::uniform_int_distribution<int>(0, std::max(1, int(from.size())) - 1)(random)); }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     void did(const QString& step) { ++stepsTaken, replay += " | " + step; }
-    template <typename T>  // of the loaded windows, the loaded windows themselves included
-    static QList<T*> all()
-    {
-        QList<T*> found;
-        for (Window* w : LoadedWindows())
-            found << w->findChildren<T*>() << dynamic_cast<T*>(static_cast<QObject*>(w));
-        found.removeAll(nullptr);
-        return found;
-    }
     void letATimerRunOut()
     {
-        QList<QTimer*> running = all<QTimer>();
+        QList<QTimer*> running;
+        for (Window* w : LoadedWindows())
+            running << w->findChildren<QTimer*>();
         running.removeIf([](QTimer* t) { return !t->isActive(); });
-        if (QTimer* t = pickOf(running))
+        if (QTimer* t = pick(running))
             did("time runs out on " + t->parent()->objectName()), t->start(0);
     }
     void act();
@@ -52,29 +45,29 @@ protected:
 
 void RandomPlayer::act()
 {
-    QList<QWidget*> shown = all<QWidget>(), windows, controls;
-    shown.removeIf([](QWidget* c) { return !c->isVisible() || !c->window()->isVisible(); });
+    QList<QWidget*> windows, controls;
     QList<QAction*> items;
-    for (QWidget* c : shown) {
-        if (c->isWindow())
-            windows << c;
-        if (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c) || c == static_cast<Window*>(c->window())->clientArea())
-            controls << c;
-        for (QAction* title : qobject_cast<QMenuBar*>(c) ? c->actions() : QList<QAction*>())
-            for (QAction* item : title->isVisible() ? title->menu()->actions() : QList<QAction*>())
-                if (item->isVisible() && item->isEnabled() && !item->isSeparator())
-                    items << item;
+    for (Window* w : LoadedWindows()) {
+        for (QWidget* c : w->isVisible() ? w->findChildren<QWidget*>() << w->clientArea() : QList<QWidget*>()) {
+            if (c->isVisible() && (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c) || c == w->clientArea()))
+                controls << c;
+            for (QAction* title : qobject_cast<QMenuBar*>(c) && c->isVisible() ? c->actions() : QList<QAction*>())
+                for (QAction* item : title->isVisible() ? title->menu()->actions() : QList<QAction*>())
+                    if (item->isVisible() && item->isEnabled() && !item->isSeparator())
+                        items << item;
+        }
+        if (w->isVisible())
+            windows << w;
     }
     const auto keys = Qt::KeyboardModifiers(pick(4) ? 0 : pick(8) << 25);  // Shift, Ctrl, Alt
-    QWidget* w = pickOf(windows);
-    QWidget* c = pickOf(controls);
-    QAction* item = pickOf(items);
+    QWidget *w = pick(windows), *c = pick(controls);
+    QAction* item = pick(items);
     const int choice = pick(6);
     if (choice < 2 && c) {
         did("click " + (qobject_cast<QAbstractButton*>(c) ? qobject_cast<QAbstractButton*>(c)->text() : c->objectName()));
         QTest::mouseClick(c, pick(3) ? Qt::LeftButton : Qt::RightButton, keys, c->rect().center());
     } else if (choice == 2 && w) {
-        const Qt::Key key = pickOf(QList<Qt::Key>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space});
+        const Qt::Key key = pick(QList<Qt::Key>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space});
         did(QString("key %1 on %2").arg(key).arg(w->objectName()));
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key, keys);
     } else if (choice == 3 && item) {
@@ -111,7 +104,7 @@ void RandomPlayer::play(int seed)
             letATimerRunOut();  // under the box
         fake.answers.push_back(pick(2) ? Answer::Yes : Answer::No);
     };
-    fake.onAskText = [&](const QString&) { return pickOf(QStringList{"東京", "2", "", "？"}); };
+    fake.onAskText = [&](const QString&) { return pick(QStringList{"東京", "2", "", "？"}); };
     QString written = "^" + QRegularExpression::escape(QString::fromStdString(RecordFile())) + "$";
     written.replace("Kaisu\\ \\=\\ 0", "Kaisu(?:\\ \\=\\ \\d|\\=\\d+)").replace("1st\\ \\=\\ 9999", "1st(?:\\ \\=\\ 9999|\\=[0-9.]+)");
     for (int i = 0; i < 40 && !fake.ended; ++i) {

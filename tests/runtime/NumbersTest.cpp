@@ -34,8 +34,8 @@ TEST(Counters, AnOverflowIsReportedAndEndsInsteadOfWrapping)
     FakeServices fake;
     ServicesGuard guard(fake);
     std::int16_t key = 32767;
-    EXPECT_TRUE(Ends([&] { Increment(key); }));
+    EXPECT_THROW(Increment(key), ProgramEnded);
     EXPECT_EQ(key, 32767);
-    EXPECT_TRUE(Ends([] { CheckedSum(2147483647, 1); }));
+    EXPECT_THROW(CheckedSum(2147483647, 1), ProgramEnded);
     EXPECT_EQ(fake.boxes.at(0), (Box{"Overflow ERROR", "数値が大きくなりすぎました（オーバーフロー）\r\n実行を中断します", MessageKind::Stop}));
 }

@@ -10,18 +10,11 @@ Answer FakeServices::showMessage(const QString& title, const QString& text, Mess
     boxes.push_back({title, text, kind});
     if (onBox)
         onBox(boxes.back());
-    const bool open = !whileOpen || whileOpen();
-    if (kind != MessageKind::YesNoQuestion || !open || answers.empty())
+    if (!open() || kind != MessageKind::YesNoQuestion || answers.empty())
         return kind == MessageKind::YesNoQuestion ? Answer::No : Answer::Ok;
     const Answer a = answers.front();
     answers.pop_front();
     return a;
-}
-
-QString FakeServices::askText(const QString&, const QString& prompt)
-{
-    const bool open = !whileOpen || whileOpen();
-    return open && onAskText ? onAskText(prompt) : QString();
 }
 
 void FakeServices::pause(int ms)
@@ -30,12 +23,6 @@ void FakeServices::pause(int ms)
     if (onPause)
         onPause(ms);
     now += static_cast<float>(ms) / 1000.0f;
-}
-
-void FakeServices::reseed()
-{
-    ++reseeds;
-    generator_.reseed(now);
 }
 
 float FakeServices::fraction()
@@ -51,20 +38,4 @@ void FakeServices::scriptDigits(const char* digits)
 {
     for (const char* d = digits; *d; ++d)
         fractions.push_back(static_cast<float>(*d - '0') / 10.0f + 0.05f);
-}
-
-void FakeServices::endProgram()
-{
-    ended = true;
-    throw ProgramEnded{};
-}
-
-bool Ends(const std::function<void()>& code)
-{
-    try {
-        code();
-    } catch (const ProgramEnded&) {
-        return true;
-    }
-    return false;
 }

@@ -1,11 +1,10 @@
 #pragma once
 // Services for tests: message boxes are recorded and answered from a script, the clock
 // moves only when told (or by a pause), random numbers can be scripted (for the rules
-// too, as their random source), EndProgram throws.
+// too, as their random source), EndProgram throws ProgramEnded.
 #include "runtime/Random.h"
 #include "runtime/Services.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <deque>
@@ -43,32 +42,25 @@ public:
     QString lockedFolder;
     QString folder;    // the program's
     QString userData;  // the player's
-    int screenWidth = 15360;  // 1024 pixels
 
     Answer showMessage(const QString& title, const QString& text, MessageKind kind) override;
-    QString askText(const QString&, const QString& prompt) override;
+    QString askText(const QString&, const QString& prompt) override { return open() && onAskText ? onAskText(prompt) : QString(); }
     float clockSeconds() override { return now; }
     void pause(int ms) override;
     void processEvents() override { ++eventRounds; }
-    void reseed() override;
+    void reseed() override { ++reseeds, generator_.reseed(now); }
     float fraction() override;
-    [[noreturn]] void endProgram() override;
-    bool anotherInstanceRunning(const QString& f) override
-    {
-        lockedFolder = f;
-        return anotherInstance;
-    }
+    [[noreturn]] void endProgram() override { ended = true, throw ProgramEnded{}; }
+    bool anotherInstanceRunning(const QString& f) override { return lockedFolder = f, anotherInstance; }
     QString programFolder() override { return folder; }
     QString userDataFolder() override { return userData; }
-    int screenWidthTwips() override { return screenWidth; }
+    int screenWidthTwips() override { return 15360; }   // 1024 pixels
     int screenHeightTwips() override { return 11520; }  // 768 pixels
 
     // Scripts the digits that WholePart(fraction() * 10) will give.
     void scriptDigits(const char* digits);
 
 private:
+    bool open() { return !whileOpen || whileOpen(); }
     RandomNumbers generator_;
 };
-
-// Runs code that must end the program; false when it returned instead.
-bool Ends(const std::function<void()>& code);

@@ -18,13 +18,12 @@
 void ResetWindows()
 {
     QCoreApplication::removePostedEvents(qApp);  // the checks for a game without windows, the deletions
-    const auto anyWindow = [] {
-        const QWidgetList all = QApplication::topLevelWidgets();
+    for (bool any = true; any;) {
+        const QWidgetList all = QApplication::topLevelWidgets();  // loaded or closed
         const auto w = std::find_if(all.begin(), all.end(), [](QWidget* w) { return dynamic_cast<Window*>(w); });
-        return w == all.end() ? nullptr : *w;
-    };
-    for (QWidget* w = anyWindow(); w; w = anyWindow())
-        delete w;  // loaded or closed, each with the windows it keeps
+        if ((any = w != all.end()))
+            delete *w;  // with the windows it keeps
+    }
 }
 
 void RunWhatIsDue()
@@ -63,9 +62,8 @@ Window* Opened(const char* window)
 QString Text(const char* window, const char* control)
 {
     const QWidget* c = Find(window, control);
-    if (const auto* label = qobject_cast<const QLabel*>(c))
-        return label->text();
-    return c ? qobject_cast<const QAbstractButton*>(c)->text() : QString();
+    const auto* label = qobject_cast<const QLabel*>(c);
+    return label ? label->text() : c ? qobject_cast<const QAbstractButton*>(c)->text() : QString();
 }
 
 void Click(const char* window, const char* control, Qt::KeyboardModifiers keys)
@@ -82,11 +80,10 @@ void Choose(const char* window, const char* menuItem)
 
 void RunOut(const char* window, const char* timer)
 {
-    if (QTimer* t = Find<QTimer>(window, timer)) {
-        EXPECT_TRUE(t->isActive()) << timer << " is not running";
-        t->start(0);
-        RunWhatIsDue();
-    }
+    QTimer* t = Find<QTimer>(window, timer);
+    ASSERT_TRUE(t && t->isActive()) << timer << " is not running";
+    t->start(0);
+    RunWhatIsDue();
 }
 
 void PlayerCloses(QWidget* window)
@@ -96,24 +93,20 @@ void PlayerCloses(QWidget* window)
     qApp->notify(window, &request);  // as the window system does: sendEvent() would make it the program's own
 }
 
-namespace {
-std::string Flags(const char* window, std::initializer_list<const char*> controls, bool (*test)(const QWidget*))
+std::string Shown(const char* window, std::initializer_list<const char*> controls)
 {
     std::string s;
     for (const char* c : controls)
-        s += Find(window, c) && test(Find(window, c)) ? '1' : '0';
+        s += Find(window, c) && !Find(window, c)->isHidden() ? '1' : '0';
     return s;
-}
-}  // namespace
-
-std::string Shown(const char* window, std::initializer_list<const char*> controls)
-{
-    return Flags(window, controls, [](const QWidget* c) { return !c->isHidden(); });
 }
 
 std::string Enabled(const char* window, std::initializer_list<const char*> controls)
 {
-    return Flags(window, controls, [](const QWidget* c) { return c->isEnabled(); });
+    std::string s;
+    for (const char* c : controls)
+        s += Find(window, c) && Find(window, c)->isEnabled() ? '1' : '0';
+    return s;
 }
 
 void GameTest::SetUp()
@@ -145,12 +138,12 @@ void GameTest::playTo(std::int16_t stage, Course course, bool timeAttack)
     RunOut("titleWindow", "handOverTimer");
     if (stage == Stage::kOpening)
         return;
-    Click("mainWindow", "noButton");
-    Click("mainWindow", "exitButton1");  // 0 and 3: the surrender is offered
+    for (const char* control : {"noButton", "exitButton1"})  // 0 and 3: the surrender is offered
+        Click("mainWindow", control);
     if (stage == Stage::kExitsPressed)
         return;
-    for (const char* b : {"exitButton1", "exitButton0", "exitButton0", "exitButton0"})  // 6 and 6
-        Click("mainWindow", b);
+    for (const char* control : {"exitButton1", "exitButton0", "exitButton0", "exitButton0"})  // 6 and 6
+        Click("mainWindow", control);
     if (stage == Stage::kProblemButtonShown)
         return;
     Choose("mainWindow", "lockItem");
@@ -164,10 +157,8 @@ void GameTest::playTo(std::int16_t stage, Course course, bool timeAttack)
     if (stage == Stage::kPanelsOpen)
         return;
     fake.scriptDigits("000000000");
-    Click("panelsWindow", "startButton");
-    for (const char* panel : {"panel1", "panel3", "panel7", "panel9", "panel5"})
-        Click("panelsWindow", panel);
-    Click("panelsWindow", "stopButton");
+    for (const char* control : {"startButton", "panel1", "panel3", "panel7", "panel9", "panel5", "stopButton"})  // all red
+        Click("panelsWindow", control);
     if (stage == Stage::kPanelsSolved)
         return;
     Click("mainWindow", "problemButton");
@@ -189,8 +180,8 @@ void GameTest::playTo(std::int16_t stage, Course course, bool timeAttack)
         RunOut("stopwatchWindow", "timeLimit");
     } else {
         fake.now += 2.9f;
-        Click("stopwatchWindow", "stopButton");
-        Click("stopwatchWindow", "goButton");
+        for (const char* control : {"stopButton", "goButton"})
+            Click("stopwatchWindow", control);
     }
     if (stage == Stage::kLastTrick)
         return;

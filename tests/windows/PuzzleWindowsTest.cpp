@@ -8,23 +8,25 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
-template <typename T>
-T& Open(WindowSlot<T>& slot)
-{
-    slot.load().show();
-    return *slot;
-}
-
-const Box kQuizTimeUp{"時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning};
-}  // namespace
-
-class PuzzleWindows : public GameTest {};
+class PuzzleWindows : public GameTest {
+protected:
+    template <typename T>
+    T& open(WindowSlot<T>& slot)
+    {
+        slot.load().show();
+        return *slot;
+    }
+    void quizFile(const QString& lines)
+    {
+        writeQuiz(lines);
+        G.quizPath = path("NP2.DAT");
+    }
+};
 
 TEST_F(PuzzleWindows, ACardTakesNoInputForFiveSecondsThenClosesAndSaysSoBeforeTheCoursesMessage)
 {
     WindowSlot<PanelsCard> card;
-    QSignalSpy timeUp(&Open(card), &CardWindow::timeUp);
+    QSignalSpy timeUp(&open(card), &CardWindow::timeUp);
     QTest::keyClick(&*card, Qt::Key_Return);
     PlayerCloses(&*card);
     EXPECT_EQ(Find<QTimer>("panelsCard", "closeTimer")->interval(), 5000);
@@ -35,10 +37,10 @@ TEST_F(PuzzleWindows, ACardTakesNoInputForFiveSecondsThenClosesAndSaysSoBeforeTh
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"PUSH START", "ｽﾀｰﾄﾎﾞﾀﾝを押して開始（制限時間10秒）", MessageKind::Warning}}));
 }
 
-TEST_F(PuzzleWindows, NinePanelsAreSolvedByStopWithAllRedEvenBeforeStartAndTheScrambleLeavesStopAsItWas)
+TEST_F(PuzzleWindows, NinePanelsAreSolvedByStopWithAllRedEvenBeforeStartAndRunOutOnAnotherInTenSeconds)
 {
     WindowSlot<PanelsWindow> panels;
-    QSignalSpy solved(&Open(panels), &PanelsWindow::solved);
+    QSignalSpy solved(&open(panels), &PanelsWindow::solved);
     QObject::connect(&*panels, &PanelsWindow::solved, [&] { EXPECT_FALSE(panels.isLoaded()); });
     EXPECT_EQ(panels->windowTitle(), "問題１");
     Click("panelsWindow", "panel1");
@@ -48,42 +50,38 @@ TEST_F(PuzzleWindows, NinePanelsAreSolvedByStopWithAllRedEvenBeforeStartAndTheSc
     fake.scriptDigits("000000000");
     Click("panelsWindow", "startButton");
     EXPECT_EQ(Find<QTimer>("panelsWindow", "timeLimit")->interval(), 20000);
-    EXPECT_EQ(Enabled("panelsWindow", {"startButton", "stopButton"}), "01");  // one start per opening
+    EXPECT_EQ(Enabled("panelsWindow", {"startButton", "stopButton"}), "01");  // one start; the scramble leaves STOP as it was
     EXPECT_EQ(Find<Label>("panelsWindow", "panel5")->backColor(), kBlue);
     fake.onBox = [&](const Box&) { EXPECT_EQ(RunningTimerCount(), 0); };
     Click("panelsWindow", "stopButton");
-    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"GOOD!", "よろしい。次に行こうか", MessageKind::Information}}));
+    EXPECT_EQ(fake.boxes.back(), (Box{"GOOD!", "よろしい。次に行こうか", MessageKind::Information}));
     EXPECT_EQ(solved.count(), 1);
-}
 
-TEST_F(PuzzleWindows, AnothersPanelsRunOutInTenSecondsAndTheWindowClosesBeforeItSaysSo)
-{
     G.course = Course::Another;
-    WindowSlot<PanelsWindow> panels;
-    QSignalSpy timeUp(&Open(panels), &PanelsWindow::timeUp);
+    QSignalSpy timeUp(&open(panels), &PanelsWindow::timeUp);
     Click("panelsWindow", "startButton");
     EXPECT_EQ(Find<QTimer>("panelsWindow", "timeLimit")->interval(), 10000);
     RunOut("panelsWindow", "timeLimit");
-    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "もう一度やりなおしじゃ", MessageKind::Warning}}));
+    EXPECT_EQ(fake.boxes.back(), (Box{"時間切れ", "もう一度やりなおしじゃ", MessageKind::Warning}));
     EXPECT_EQ(timeUp.count(), 1);
     EXPECT_FALSE(panels.isLoaded());
 }
 
+// A right answer, a wrong one, no 答える within the time (nullptr), and 降参.
 TEST_F(PuzzleWindows, TheQuizGivesFiveSecondsForAnswerThenAsLongAsThePlayerTypesAndOnlyTheExactAnswerSolvesIt)
 {
-    writeQuiz("日本の首都は？,東京");
-    G.quizPath = path("NP2.DAT");
+    quizFile("日本の首都は？,東京");
     struct Try {
-        const char* typed;  // none: no 答える
-        Box box;
-        const char* said;  // solved, failed
+        const char* typed;
+        std::vector<Box> boxes;
+        const char* said;  // solved, failed, surrenderAsked
     };
-    for (const Try& t : {Try{"東京", {"GOOD!", "ＯＫ。次へ進め", MessageKind::Information}, "10"},
-                         Try{"東京 ", {"Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning}, "01"}, Try{nullptr, kQuizTimeUp, "01"}}) {
+    for (const Try& t : {Try{"東京", {{"GOOD!", "ＯＫ。次へ進め", MessageKind::Information}}, "100"},
+                         Try{"東京 ", {{"Wrong!", "答えが違います。次は頑張ってね", MessageKind::Warning}}, "010"},
+                         Try{nullptr, {{"時間切れ", "再度チャレンジしてくれ給え", MessageKind::Warning}}, "010"}, Try{"降参", {}, "001"}}) {
         WindowSlot<QuizWindow> quiz;
-        QSignalSpy solved(&Open(quiz), &QuizWindow::solved), failed(&*quiz, &QuizWindow::failed);
-        EXPECT_EQ(Shown("quizWindow", {"startButton", "answerButton"}), "10");
-        EXPECT_EQ(Text("quizWindow", "questionLabel"), "");
+        QSignalSpy solved(&open(quiz), &QuizWindow::solved), failed(&*quiz, &QuizWindow::failed), asked(&*quiz, &QuizWindow::surrenderAsked);
+        EXPECT_EQ(Shown("quizWindow", {"startButton", "answerButton"}) + Text("quizWindow", "questionLabel").toStdString(), "10");
         Click("quizWindow", "startButton");
         EXPECT_EQ(Text("quizWindow", "questionLabel"), "日本の首都は？");
         EXPECT_EQ(Shown("quizWindow", {"startButton", "answerButton"}), "01");
@@ -95,53 +93,57 @@ TEST_F(PuzzleWindows, TheQuizGivesFiveSecondsForAnswerThenAsLongAsThePlayerTypes
             EXPECT_EQ(prompt, "制限時間無制限です\r\n 注）漢字で書くべきところは漢字で\r\n \u3000  カタカナは全角で\r\n \u3000  英数字は半角で");
             return QString(t.typed);
         };
-        t.typed ? Click("quizWindow", "answerButton") : RunOut("quizWindow", "timeLimit");
-        EXPECT_EQ(fake.boxes, std::vector<Box>{t.box});
-        EXPECT_EQ(QString("%1%2").arg(solved.count()).arg(failed.count()), t.said);
-        EXPECT_FALSE(quiz.isLoaded());
+        !t.typed ? RunOut("quizWindow", "timeLimit") : Click("quizWindow", t.typed == QString("降参") ? "surrenderButton" : "answerButton");
+        EXPECT_EQ(fake.boxes, t.boxes);
+        EXPECT_EQ(QString("%1%2%3").arg(solved.count()).arg(failed.count()).arg(asked.count()), t.said);
+        EXPECT_EQ(quiz.isLoaded(), t.said == QString("001"));
     }
 }
 
-TEST_F(PuzzleWindows, TheQuizsSurrenderIsAskedOfItsOwnerAndGivingUpStopsItsTimeAndHidesIt)
+TEST_F(PuzzleWindows, AfterASurrenderTheQuizAndTheStopwatchGiveUpTheirTimeAndGo)
 {
-    writeQuiz("日本の首都は？,東京");
-    G.quizPath = path("NP2.DAT");
+    quizFile("日本の首都は？,東京");
     WindowSlot<QuizWindow> quiz;
-    QSignalSpy surrenderAsked(&Open(quiz), &QuizWindow::surrenderAsked);
+    WindowSlot<StopwatchWindow> stopwatch;
+    open(quiz), open(stopwatch);
     Click("quizWindow", "startButton");
-    Click("quizWindow", "surrenderButton");
-    EXPECT_EQ(surrenderAsked.count(), 1);
+    Click("stopwatchWindow", "startButton");
     quiz->giveUp();
+    stopwatch->giveUp();
     EXPECT_EQ(RunningTimerCount(), 0);
-    EXPECT_FALSE(quiz->isVisible());
+    EXPECT_FALSE(quiz->isVisible() || stopwatch->isVisible());
 }
 
 TEST_F(PuzzleWindows, AQuizFileWithoutQuestionsOrGoneEndsTheGameAtStart)
 {
-    writeQuiz("# only a comment\n\nno comma here");
-    G.quizPath = path("NP2.DAT");
     WindowSlot<QuizWindow> quiz;
-    Open(quiz);
-    Click("quizWindow", "startButton");
-    EXPECT_TRUE(fake.ended);
-    EXPECT_EQ(fake.boxes.back(), (Box{"Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop}));
-    ResetWindows();
-    QFile::remove(path("NP2.DAT"));
-    Open(quiz);
-    Click("quizWindow", "startButton");
-    EXPECT_EQ(fake.boxes.back(), (Box{".DAT Don't Exist", "DATファイルが無くなっています\r\n実行を中断します", MessageKind::Stop}));
+    quizFile("# only a comment\n\nno comma here");
+    for (const Box& end : {Box{"Read ERROR", "【np.dat】に問題があります。処理を終了します", MessageKind::Stop},
+                           Box{".DAT Don't Exist", "DATファイルが無くなっています\r\n実行を中断します", MessageKind::Stop}}) {
+        fake.ended = false;
+        open(quiz);
+        Click("quizWindow", "startButton");
+        EXPECT_TRUE(fake.ended);
+        EXPECT_EQ(fake.boxes.back(), end);
+        ResetWindows();
+        QFile::remove(path("NP2.DAT"));
+    }
 }
 
-TEST_F(PuzzleWindows, AStopShowsTheTimeInTheVerdictsColourOnlyAPassOffersGoAndGoSolvesNormal)
+TEST_F(PuzzleWindows, AStopShowsTheTimeInTheVerdictsColourOnlyAPassOffersGoAndTenSecondsPutItBack)
 {
     WindowSlot<StopwatchWindow> stopwatch;
-    QSignalSpy solved(&Open(stopwatch), &StopwatchWindow::solved);
+    QSignalSpy solved(&open(stopwatch), &StopwatchWindow::solved);
     EXPECT_EQ(Text("stopwatchWindow", "boundsLabel"), "STARTボタンを押してから 2.80秒～3.00秒");
     // START STOP GO! 降参 shown, START STOP 降参 enabled, the time shown
     auto buttons = [] {
         return Shown("stopwatchWindow", {"startButton", "stopButton", "goButton", "surrenderButton"}) + " " +
                Enabled("stopwatchWindow", {"startButton", "stopButton", "surrenderButton"}) + " " + Shown("stopwatchWindow", {"timeLabel"});
     };
+    Click("stopwatchWindow", "startButton");
+    RunOut("stopwatchWindow", "timeLimit");
+    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "10秒もたってしまいました", MessageKind::Warning}}));
+    EXPECT_EQ(buttons(), "1101 101 0");
     struct Stop {
         float seconds;
         const char* shown;
@@ -171,12 +173,12 @@ TEST_F(PuzzleWindows, OnAnotherAPassOnlyPutsTheStopwatchBackAndTenSecondsWithout
 {
     G.course = Course::Another;
     WindowSlot<StopwatchWindow> stopwatch;
-    QSignalSpy solved(&Open(stopwatch), &StopwatchWindow::solved);
+    QSignalSpy solved(&open(stopwatch), &StopwatchWindow::solved);
     EXPECT_EQ(Text("stopwatchWindow", "boundsLabel"), "STARTボタンを押してから 2.90秒～3.00秒");
     Click("stopwatchWindow", "startButton");
     fake.now += 2.95f;
-    Click("stopwatchWindow", "stopButton");
-    Click("stopwatchWindow", "goButton");
+    for (const char* control : {"stopButton", "goButton"})
+        Click("stopwatchWindow", control);
     EXPECT_EQ(Shown("stopwatchWindow", {"startButton", "stopButton", "goButton"}) + Enabled("stopwatchWindow", {"startButton", "stopButton"}), "11010");
     EXPECT_EQ(stopwatch->focusWidget(), Find("stopwatchWindow", "startButton"));
     EXPECT_EQ(solved.count(), 0);
@@ -185,15 +187,4 @@ TEST_F(PuzzleWindows, OnAnotherAPassOnlyPutsTheStopwatchBackAndTenSecondsWithout
     EXPECT_EQ(fake.boxes, (std::vector<Box>{{"OK! GoTo Next", "を、良くぞ見破った", MessageKind::Warning}}));
     EXPECT_EQ(solved.count(), 1);
     EXPECT_FALSE(stopwatch.isLoaded());
-}
-
-TEST_F(PuzzleWindows, OnNormalTenSecondsWithoutStopPutTheStopwatchBackWithItsMessage)
-{
-    WindowSlot<StopwatchWindow> stopwatch;
-    QSignalSpy solved(&Open(stopwatch), &StopwatchWindow::solved);
-    Click("stopwatchWindow", "startButton");
-    RunOut("stopwatchWindow", "timeLimit");
-    EXPECT_EQ(fake.boxes, (std::vector<Box>{{"時間切れ", "10秒もたってしまいました", MessageKind::Warning}}));
-    EXPECT_EQ(Enabled("stopwatchWindow", {"startButton", "stopButton", "surrenderButton"}), "101");
-    EXPECT_EQ(solved.count(), 0);
 }

@@ -14,7 +14,7 @@ class StartUp : public GameTest {};
 TEST_F(StartUp, AFreshFolderGetsTheDefaultRecordFileAndTheTitleWindowForTwoSeconds)
 {
     writeQuiz("日本の首都は？,東京");
-    EXPECT_FALSE(Ends([this] { StartGame(windows); }));
+    EXPECT_NO_THROW(StartGame(windows));
     EXPECT_TRUE(fake.boxes.empty());
     EXPECT_EQ(readFile("NP2.INI"), RecordFile());
     EXPECT_EQ(G.bestTimeAnother, 9999.0f);
@@ -44,7 +44,7 @@ class StartUpFailure : public StartUp, public ::testing::WithParamInterface<Fail
 TEST_P(StartUpFailure, EndsTheGameAtItsStepWithItsMessage)
 {
     GetParam().prepare(*this);
-    EXPECT_TRUE(Ends([this] { StartGame(windows); }));
+    EXPECT_THROW(StartGame(windows), ProgramEnded);
     EXPECT_EQ(fake.boxes, std::vector<Box>{GetParam().box});
     EXPECT_EQ(entries(), GetParam().filesAfter);
     EXPECT_FALSE(Opened("titleWindow"));

@@ -3,13 +3,9 @@
 // its first frame has reached the X server. A window covered by opaque children gets no
 // paint event of its own, so a paint anywhere inside it counts.
 #include <QApplication>
-#include <QEvent>
-#include <QMetaObject>
 #include <QWidget>
 
 #include <cstdlib>
-
-namespace bench {
 
 class ExitOnFirstPaint : public QObject {
 public:
@@ -17,20 +13,12 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint && !seen_) {
-            auto* w = qobject_cast<QWidget*>(watched);
-            if (w && w->window()->objectName() == name_) {
-                seen_ = true;
-                // queued: runs once this paint pass has been flushed to the window
-                QMetaObject::invokeMethod(
-                    qApp,
-                    [] {
-                        QGuiApplication::sync();
-                        std::_Exit(0);
-                    },
-                    Qt::QueuedConnection);
-            }
-        }
+        if (e->type() != QEvent::Paint || seen_)
+            return false;
+        auto* w = qobject_cast<QWidget*>(watched);
+        seen_ = w && w->window()->objectName() == name_;
+        if (seen_)  // queued: runs once this paint pass has been flushed to the window
+            QMetaObject::invokeMethod(qApp, [] { QGuiApplication::sync(); std::_Exit(0); }, Qt::QueuedConnection);
         return false;
     }
 
@@ -38,5 +26,3 @@ private:
     QString name_;
     bool seen_ = false;
 };
-
-}  // namespace bench

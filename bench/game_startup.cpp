@@ -5,12 +5,11 @@
 #include "app/QtServices.h"
 #include "windows/StartUp.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
+    ChooseDisplay();
     QApplication app(argc, argv);
-    bench::ExitOnFirstPaint exit(QStringLiteral("titleWindow"));
+    ExitOnFirstPaint exit(QStringLiteral("titleWindow"));
     SetUpApplication();
     QtServices services;
     ServicesGuard guard(services);

@@ -1,57 +1,33 @@
 #!/usr/bin/env bash
 # bench/startup.sh [RUNS]
-# Start-up cost of the game against a bare Qt window of the title window's size: both
-# built Release, run alternately under a private Xvfb RUNS times each (default 10, after
-# one warm-up run each), each ended on its first paint. Prints the medians of CPU time
-# (user + sys), wall time and peak memory (max RSS), and the ratios game / bare.
-# It also runs the bare window with one line of the title's Japanese text in the game's
-# font ("text"): what any window with text pays for the fonts. Goal: CPU time and peak
-# memory of the game at most 1.05 times those of the window with text. For reference it
-# also runs that window with the title's two smaller lines in their own fonts ("fonts"),
-# so that game/fonts shows what the game costs beyond the title's three fonts.
-# CPU time varies by up to a tenth from run to run on a shared machine, so the
-# instructions up to the first paint are counted too, for game and fonts (perf where the
-# machine has the counter, else callgrind; three runs each, they barely vary), and
-# printed as "game/fonts instructions R".
+# The game's start-up up to the title window's first paint, against three yardsticks of the
+# title window's size (reference.cpp): bare; with one line of the title's text ("text":
+# what any window with text pays for its font); with the title's three fonts ("fonts":
+# game/fonts is what the game costs beyond them). Release build, private Xvfb, RUNS runs
+# of each (default 10) in turn, each after a warm-up run: the medians of CPU time (user +
+# sys) and wall time by hyperfine and of peak memory by /usr/bin/time, and the ratios.
+# CPU time varies by a tenth between runs on a shared machine, the instructions up to the
+# paint do not (perf where the machine has the counter, else callgrind; median of 3):
+# "game/fonts instructions R". Goal: the game's CPU time and peak memory at most 1.05
+# times those of "text".
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 runs=${1:-10}
-bench_build bench_bare_window bench_startup_steps bench_game_startup bench_runstat
+bench_build bench_reference bench_game_startup
 bench_xvfb
-export XDG_RUNTIME_DIR=$(mktemp -d)
 bin=$BENCH_BUILD/bench
-out=$(mktemp -d)
+names=(bare text fonts game)
+# each a command line as hyperfine takes it, split at spaces
+cmds=("$bin/bench_reference" "$bin/bench_reference text" "$bin/bench_reference fonts" "$bin/bench_game_startup")
+for i in "${!cmds[@]}"; do named+=(-n "${names[i]}" "${cmds[i]}"); done
 
-measure() {  # name program [args]
-  local line name=$1
-  shift
-  line=$("$bin/bench_runstat" "$@")
-  set -- "$name" $line
-  [ "$6" = 0 ] || { echo "$1 ended with status $6" >&2; exit 1; }
-  echo "$(awk -v u="$2" -v s="$3" 'BEGIN { printf "%.6f", u + s }') $4 $5" >>"$out/$1"
-}
-
-"$bin/bench_runstat" "$bin/bench_bare_window" >/dev/null   # warm-up: caches, the record file
-"$bin/bench_runstat" "$bin/bench_startup_steps" text >/dev/null
-"$bin/bench_runstat" "$bin/bench_startup_steps" text fonts >/dev/null
-"$bin/bench_runstat" "$bin/bench_game_startup" >/dev/null
+# one run of each in turn, so that a busy spell of the machine hits all of them alike
 for _ in $(seq "$runs"); do
-  measure bare "$bin/bench_bare_window"
-  measure text "$bin/bench_startup_steps" text
-  measure fonts "$bin/bench_startup_steps" text fonts
-  measure game "$bin/bench_game_startup"
+  hyperfine -N --style none --warmup 1 --runs 1 --export-csv "$BENCH_TMP/run.csv" "${named[@]}" >/dev/null
+  tail -n +2 "$BENCH_TMP/run.csv" >>"$BENCH_TMP/runs.csv"
+  for i in "${!cmds[@]}"; do /usr/bin/time -f %M -a -o "$BENCH_TMP/${names[i]}.rss" ${cmds[i]}; done
 done
 
-col() { awk -v c="$2" '{ print $c }' "$out/$1" | median; }
-printf "%-11s %7s %12s %14s   (medians of %d runs)\n" "" "CPU ms" "wall ms" "max RSS KiB" "$runs"
-for p in bare text fonts game; do
-  printf "%-11s %7.1f %12.1f %14.0f\n" "$p" "$(awk "BEGIN { print $(col $p 1) * 1000 }")" \
-    "$(awk "BEGIN { print $(col $p 2) * 1000 }")" "$(col $p 3)"
-done
-ratio() { awk -v a="$(col game "$1")" -v b="$(col "$2" "$1")" 'BEGIN { printf "%.2f", a / b }'; }
-printf "%-11s %7s %12s %14s\n" "game/bare" "$(ratio 1 bare)" "$(ratio 2 bare)" "$(ratio 3 bare)"
-printf "%-11s %7s %12s %14s\n" "game/text" "$(ratio 1 text)" "$(ratio 2 text)" "$(ratio 3 text)"
-printf "%-11s %7s %12s %14s\n" "game/fonts" "$(ratio 1 fonts)" "$(ratio 2 fonts)" "$(ratio 3 fonts)"
 # instructions PROGRAM [ARGS]: instructions the program runs up to its first paint
 instructions() {
   if perf stat -x, -e instructions true 2>&1 | grep -q '^[0-9]'; then
@@ -63,11 +39,24 @@ instructions() {
   fi
 }
 for _ in 1 2 3; do
-  instructions "$bin/bench_game_startup" >>"$out/game.ir"
-  instructions "$bin/bench_startup_steps" text fonts >>"$out/fonts.ir"
+  instructions "$bin/bench_game_startup" >>"$BENCH_TMP/game.ir"
+  instructions "$bin/bench_reference" fonts >>"$BENCH_TMP/fonts.ir"
 done
-printf "%-11s %s %s\n" "game/fonts" instructions \
-  "$(awk -v a="$(median <"$out/game.ir")" -v b="$(median <"$out/fonts.ir")" 'BEGIN { printf "%.3f", a / b }')"
-verdict() { awk -v r="$1" 'BEGIN { print (r <= 1.05) ? "met" : "MISSED" }'; }
-echo "goal (game / text <= 1.05): CPU $(verdict "$(ratio 1 text)"), peak memory $(verdict "$(ratio 3 text)")"
-rm -rf "$out" "$XDG_RUNTIME_DIR"
+
+# one row a program: name, CPU ms, wall ms, max RSS KiB (medians)
+for p in "${names[@]}"; do
+  echo "$p $(awk -F, -v p="$p" '$1 == p { print ($5 + $6) * 1000 }' "$BENCH_TMP/runs.csv" | median)" \
+    "$(awk -F, -v p="$p" '$1 == p { print $2 * 1000 }' "$BENCH_TMP/runs.csv" | median) $(median <"$BENCH_TMP/$p.rss")"
+done |
+  awk -v runs="$runs" -v ir="$(median <"$BENCH_TMP/game.ir") $(median <"$BENCH_TMP/fonts.ir")" '
+    { name[NR] = $1; for (c = 2; c <= 4; c++) v[$1, c] = $c }
+    function verdict(r) { return sprintf("%.2f", r) + 0 <= 1.05 ? "met" : "MISSED" }
+    END {
+      printf "%-11s %7s %12s %14s   (medians of %d runs)\n", "", "CPU ms", "wall ms", "max RSS KiB", runs
+      for (i = 1; i <= 4; i++) printf "%-11s %7.1f %12.1f %14.0f\n", name[i], v[name[i], 2], v[name[i], 3], v[name[i], 4]
+      for (i = 1; i <= 3; i++)
+        printf "%-11s %7.2f %12.2f %14.2f\n", "game/" name[i], v["game", 2] / v[name[i], 2], v["game", 3] / v[name[i], 3], v["game", 4] / v[name[i], 4]
+      split(ir, n, " ")
+      printf "%-11s %s %.3f\n", "game/fonts", "instructions", n[1] / n[2]
+      printf "goal (game / text <= 1.05): CPU %s, peak memory %s\n", verdict(v["game", 2] / v["text", 2]), verdict(v["game", 4] / v["text", 4])
+    }'

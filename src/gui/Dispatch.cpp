@@ -14,7 +14,7 @@ std::vector<QPointer<QObject>> closedWindows;
 
 void DeleteClosedWindows()
 {
-    if (handlersRunning > 0 || ABoxIsOpen())
+    if (handlersRunning > 0)
         return;  // the handler that runs asks again when it returns
     for (const QPointer<QObject>& window : std::exchange(closedWindows, {}))
         delete window.data();

@@ -8,7 +8,7 @@ class QObject;
 void Dispatch(const std::function<void()>& handler);
 
 // Deletes a closed window once control is back in the event loop: no handler of the game
-// running, so no box open. A box's event loop runs timers and deferred deletions, and a
+// running, and so no box open (boxes open in handlers). A box's event loop runs timers and deferred deletions, and a
 // window may close under a box, or close and then open one, while a handler of its own
 // (and the box on that handler's stack) still runs.
 void DeleteWhenBackInTheEventLoop(QObject* window);

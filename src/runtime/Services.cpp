@@ -4,16 +4,6 @@
 
 namespace {
 Services* current = nullptr;
-int openBoxes = 0;
-
-// A box counts as open from the call until it returns, however it returns.
-class OpenBox {
-public:
-    OpenBox() { ++openBoxes; }
-    ~OpenBox() { --openBoxes; }
-    OpenBox(const OpenBox&) = delete;
-    OpenBox& operator=(const OpenBox&) = delete;
-};
 
 Services& Current()
 {
@@ -26,17 +16,8 @@ Services& Current()
 ServicesGuard::ServicesGuard(Services& s) : previous_(current) { current = &s; }
 ServicesGuard::~ServicesGuard() { current = previous_; }
 
-Answer ShowMessage(const QString& title, const QString& text, MessageKind kind)
-{
-    const OpenBox open;
-    return Current().showMessage(title, text, kind);
-}
-QString AskText(const QString& title, const QString& prompt)
-{
-    const OpenBox open;
-    return Current().askText(title, prompt);
-}
-bool ABoxIsOpen() { return openBoxes > 0; }
+Answer ShowMessage(const QString& title, const QString& text, MessageKind kind) { return Current().showMessage(title, text, kind); }
+QString AskText(const QString& title, const QString& prompt) { return Current().askText(title, prompt); }
 float ClockSeconds() { return Current().clockSeconds(); }
 void Pause(int ms) { Current().pause(ms); }
 void ProcessEvents() { Current().processEvents(); }

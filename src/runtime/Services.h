@@ -53,9 +53,6 @@ private:
 // The installed services, in the game's own words.
 Answer ShowMessage(const QString& title, const QString& text, MessageKind kind = MessageKind::Plain);
 QString AskText(const QString& title, const QString& prompt);
-// Whether a message box or input box is open: its event loop runs meanwhile, so timers
-// fire and windows close under it.
-bool ABoxIsOpen();
 float ClockSeconds();
 void Pause(int ms);
 void ProcessEvents();
